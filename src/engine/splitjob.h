@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace quarnix::platform {
+class Volumes;
+}
+
+namespace quarnix::engine {
+
+class SplitWindow;
+class RemovableMedia;
+class ChunkCopier;
+struct ChunkPlan;
+
+enum class SplitOutcome {
+    Done,     // every chunk file and the batch file were written
+    Stopped,  // an entry check, the user or a lack of room ended the job; nothing was written
+    Failed,   // the error report was shown
+};
+
+// The work behind the Split button: reads the window's fields, cuts the source into
+// chunk files beside a re-assembly batch file, and keeps the user told through the
+// status line and message boxes. Runs to its end on the caller's thread.
+class SplitJob {
+public:
+    SplitJob(SplitWindow& window, const platform::Volumes& volumes, const QLocale& locale = QLocale());
+
+    SplitOutcome run();
+
+private:
+    struct Failure {};
+
+    bool checkEntries();
+    SplitOutcome split(RemovableMedia& media);
+    qint64 sourceLength() const;
+    qint64 chunkSize(qint64 sourceLength) const;
+    bool refuseUnsafeName(const QString& fileName);
+    bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
+    void writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media);
+    void writeChunk(ChunkCopier& copier, const ChunkPlan& plan, const QString& prefix, int number);
+    void fail();
+    QString outputPath(const QString& name) const;
+
+    SplitWindow& window_;
+    const platform::Volumes& volumes_;
+    QLocale locale_;
+};
+
+} // namespace quarnix::engine

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/gui/addressopener.h"
+#include "platform/gui/filechooser.h"
+#include "platform/gui/helpopener.h"
+#include "platform/gui/messageboxes.h"
+#include "platform/volumes.h"
+
+namespace quarnix::platform {
+
+// The operating-system services the windows use. The program hands every window
+// the real ones; tests hand them fakes. Not owned.
+struct Services {
+    Volumes* volumes = nullptr;
+    MessageBoxes* messages = nullptr;
+    FileChooser* chooser = nullptr;
+    AddressOpener* addresses = nullptr;
+    HelpOpener* help = nullptr;
+};
+
+} // namespace quarnix::platform
