@@ -1,0 +1,55 @@
+#include "fakeservices.h"
+
+#include <QDir>
+
+namespace quarnix::testing {
+
+platform::MessageAnswer FakeMessageBoxes::show(QWidget*, const QString& title, const QString& text,
+                                               platform::MessageIcon icon,
+                                               platform::MessageButtons buttons)
+{
+    const ShownMessage message{title, text, icon, buttons};
+    shown.append(message);
+    if (onShow)
+        onShow(message);
+    if (buttons == platform::MessageButtons::Ok)
+        return platform::MessageAnswer::Ok;
+    return answers.isEmpty() ? platform::MessageAnswer::Yes : answers.takeFirst();
+}
+
+bool FakeVolumes::isFloppyDestination(const QString& destination) const
+{
+    if (style == platform::PathStyle::Windows)
+        return platform::isFloppyDriveText(destination);
+    for (const QString& floppy : floppies) {
+        if (destination == floppy || destination.startsWith(floppy + u'/'))
+            return true;
+    }
+    return false;
+}
+
+bool FakeVolumes::isFirstFloppyRoot(const QString& destination) const
+{
+    if (style == platform::PathStyle::Windows)
+        return destination.toUpper() == QLatin1String("A:");
+    return !firstFloppyRoot.isEmpty() && destination == firstFloppyRoot;
+}
+
+std::optional<qint64> FakeVolumes::freeSpace(const QString& destination) const
+{
+    queries.append(destination);
+    if (!freeSpaceScript.isEmpty())
+        return freeSpaceScript.size() == 1 ? freeSpaceScript.first() : freeSpaceScript.takeFirst();
+    const auto found = freeSpaceOf.constFind(destination);
+    if (found != freeSpaceOf.constEnd())
+        return *found;
+    return std::nullopt;
+}
+
+QString FakeFileChooser::chooseFile(QWidget*, const QString& title)
+{
+    titles.append(title);
+    return choices.isEmpty() ? QString() : choices.takeFirst();
+}
+
+} // namespace quarnix::testing
