@@ -1,0 +1,10 @@
+# The main window, driven through QTest on the offscreen platform.
+foreach(suite layout)
+    quarnix_add_test(mainwindow_${suite}
+        SOURCES main/${suite}test.cpp main/mainwindowfixture.h
+        LIBS quarnix_ui quarnix_test_support)
+endforeach()
+
+# Draws the window to a PNG for the README.
+add_executable(quarnix_render_main main/render_main.cpp)
+target_link_libraries(quarnix_render_main PRIVATE quarnix_ui quarnix_test_support)
