@@ -1,0 +1,237 @@
+#include "ui/folder/frmfolder.h"
+
+#include "ui/folder/folderitemdelegate.h"
+#include "ui/info/windowlook.h"
+#include "ui/mainfields.h"
+#include "ui_frmfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+
+namespace quarnix::ui {
+
+namespace {
+
+constexpr QSize clientSize(225, 234);
+// Where the picker has always opened: its client area 2070 by 2325 twips from the
+// screen's top-left corner.
+constexpr QPoint storedPosition(138, 155);
+
+} // namespace
+
+frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWidget* owner)
+    : QDialog(owner, Qt::Tool)
+    , ui_(std::make_unique<Ui::frmFolder>())
+    , fields_(fields)
+    , services_(services)
+{
+    look::loadImages();
+    ui_->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    look::prepareWindow(this, clientSize);
+    look::prepareFrameLines(this);
+    setGeometry(QRect(storedPosition, clientSize));
+    ui_->lstFolder->setItemDelegate(new FolderItemDelegate(ui_->lstFolder));
+    ui_->lstDrive->installEventFilter(this);
+
+    fillDriveList();
+    setCurrentFolder(QDir::currentPath());
+
+    connect(ui_->lstDrive, &QComboBox::currentIndexChanged, this, &frmFolder::followDrive);
+    connect(ui_->lstFolder, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { openRow(ui_->lstFolder->row(item)); });
+    connect(ui_->cmdUp, &QPushButton::clicked, this, &frmFolder::upOneEntry);
+    connect(ui_->cmdOk, &QPushButton::clicked, this, &frmFolder::acceptFolder);
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+frmFolder::~frmFolder() = default;
+
+QString frmFolder::currentFolder() const
+{
+    return shown(entries_.current());
+}
+
+int frmFolder::highlightedIndex() const
+{
+    const int row = ui_->lstFolder->currentRow();
+    return row < 0 ? -1 : entries_.indexOfRow(row);
+}
+
+QString frmFolder::entryPath(int index) const
+{
+    return entries_.hasEntry(index) ? shown(entries_.path(index)) : QString();
+}
+
+QString frmFolder::lastDrive() const
+{
+    return lastDrive_;
+}
+
+void frmFolder::keyPressEvent(QKeyEvent* event)
+{
+    // No button of the picker is a cancel button: Escape presses nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool frmFolder::eventFilter(QObject* watched, QEvent* event)
+{
+    // The drive list's own drop-down hands the focus back when it closes; that is
+    // not the user arriving at the list.
+    if (watched == ui_->lstDrive && event->type() == QEvent::FocusIn
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        rememberDrive();
+    return QDialog::eventFilter(watched, event);
+}
+
+// The drive list starts at the drive of the process's current folder.
+void frmFolder::fillDriveList()
+{
+    drives_ = services_.volumes->volumes();
+    const int start = volumeHolding(drives_, QDir::currentPath());
+    const QSignalBlocker quiet(ui_->lstDrive);
+    for (const platform::VolumeEntry& drive : drives_)
+        ui_->lstDrive->addItem(drive.displayName);
+    ui_->lstDrive->setCurrentIndex(start);
+    if (start >= 0) {
+        startDrive_ = drives_.at(start).rootPath;
+        driveRoot_ = qtFolderPath(startDrive_);
+    }
+}
+
+QString frmFolder::selectedDrive() const
+{
+    const int index = ui_->lstDrive->currentIndex();
+    return index >= 0 && index < drives_.size() ? drives_.at(index).rootPath : QString();
+}
+
+void frmFolder::rememberDrive()
+{
+    lastDrive_ = selectedDrive();
+}
+
+// The folder list goes to the chosen drive's own folder, its mount point. A drive
+// without a medium is reported and the list goes back to the remembered drive;
+// anything else that stops the change leaves both lists as they are.
+void frmFolder::followDrive()
+{
+    const QString drive = selectedDrive();
+    if (drive.isEmpty())
+        return;
+    if (!services_.volumes->isReady(drive)) {
+        warn(QStringLiteral("Device not ready"),
+             QStringLiteral("There is no media in the drive. Please insert the media and try again."));
+        restoreDrive();
+        return;
+    }
+    const QString root = qtFolderPath(drive);
+    if (!QFileInfo(root).isDir())
+        return;
+    driveRoot_ = root;
+    setCurrentFolder(root);
+    rememberDrive();
+}
+
+// Selecting the remembered drive is itself a drive change, so the folder list
+// follows it before this returns.
+void frmFolder::restoreDrive()
+{
+    const QString wanted = lastDrive_.isEmpty() ? startDrive_ : lastDrive_;
+    for (int i = 0; i < drives_.size(); ++i) {
+        if (drives_.at(i).rootPath == wanted) {
+            ui_->lstDrive->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void frmFolder::setCurrentFolder(const QString& path)
+{
+    entries_ = FolderEntries::read(driveRoot_, path);
+    showEntries();
+}
+
+void frmFolder::showEntries()
+{
+    QListWidget* list = ui_->lstFolder;
+    list->clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    for (int index = -entries_.ancestorCount(); index < entries_.subfolderCount(); ++index) {
+        auto* item = new QListWidgetItem(index < 0 ? open : closed, shown(entries_.name(index)), list);
+        item->setData(FolderItemDelegate::depthRole, entries_.depth(index));
+        item->setToolTip(shown(entries_.path(index)));
+    }
+    list->setCurrentRow(entries_.rowOf(-1));
+}
+
+void frmFolder::openRow(int row)
+{
+    const int index = entries_.indexOfRow(row);
+    if (entries_.hasEntry(index))
+        setCurrentFolder(entries_.path(index));
+}
+
+// Opens the entry just above the highlighted one: the parent for the current
+// folder, the current folder itself for its first subfolder. The root has
+// nothing above it and stays.
+void frmFolder::upOneEntry()
+{
+    const int above = highlightedIndex() - 1;
+    if (entries_.hasEntry(above))
+        setCurrentFolder(entries_.path(above));
+}
+
+void frmFolder::acceptFolder()
+{
+    const QString folder = currentFolder();
+    // A floppy is filled disk by disk by the split itself, which checks each disk.
+    if (!services_.volumes->isFloppyDestination(folder) && !sourceFitsOn(folder))
+        return;
+    fields_.setDestinationText(folder);
+    close();
+}
+
+// The whole source file must fit: free space equal to its length is too little.
+bool frmFolder::sourceFitsOn(const QString& folder)
+{
+    const std::optional<qint64> freeSpace = services_.volumes->freeSpace(folder);
+    if (!freeSpace) {
+        warn(QStringLiteral("Free space unknown"),
+             QStringLiteral("The free space of the selected drive could not be found out. "
+                            "Try selecting another location."));
+        return false;
+    }
+    const QFileInfo source(fields_.sourceText());
+    if (!source.isFile() || !source.isReadable()) {
+        warn(QStringLiteral("Source file unreadable"),
+             QStringLiteral("The source file cannot be read, so the space it needs is unknown. "
+                            "Select the source file again and then the destination folder."));
+        return false;
+    }
+    if (*freeSpace <= source.size()) {
+        warn(QStringLiteral("Lack of space"),
+             QStringLiteral("The selected drive doesn't have enough space, to hold the entire split. "
+                            "Try selecting another location."));
+        return false;
+    }
+    return true;
+}
+
+void frmFolder::warn(const QString& title, const QString& text)
+{
+    services_.messages->show(this, title, text, platform::MessageIcon::Warning,
+                             platform::MessageButtons::Ok);
+}
+
+QString frmFolder::shown(const QString& path) const
+{
+    return platform::toDisplayPath(path, services_.volumes->pathStyle());
+}
+
+} // namespace quarnix::ui

@@ -1,0 +1,70 @@
+#include "ui/info/frmabout.h"
+
+#include "ui/info/addresses.h"
+#include "ui/info/windowlook.h"
+#include "ui_frmabout.h"
+
+namespace quarnix::ui {
+
+namespace {
+
+constexpr QSize clientSize(343, 189);
+constexpr int imageSize = 32;
+
+} // namespace
+
+frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
+    : QWidget(owner, Qt::Window)
+    , ui_(std::make_unique<Ui::frmAbout>())
+    , addresses_(addresses)
+{
+    look::loadImages();
+    ui_->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    look::prepareWindow(this, clientSize);
+    look::styleHeading(ui_->Label2);
+    QFont authorFont = font();
+    authorFont.setBold(true);
+    ui_->Label3->setFont(authorFont);
+    ui_->Label3->setText(addresses::authorName());
+    ui_->lblEmail->setText(addresses::email());
+    ui_->lblWebsite->setText(addresses::website());
+    ui_->Image1->setPixmap(look::programIcon().pixmap(imageSize, imageSize));
+    look::prepareFrameLines(this);
+    look::centreOnScreen(this);
+
+    connect(ui_->cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui_->lblWebsite, &LinkLabel::clicked, this, &frmAbout::openWebsite);
+    connect(ui_->lblEmail, &LinkLabel::clicked, this, &frmAbout::sendEmail);
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::load()
+{
+    look::styleLink(ui_->lblEmail);
+    look::styleLink(ui_->lblWebsite);
+    loaded_ = true;
+}
+
+bool frmAbout::isLoaded() const
+{
+    return loaded_;
+}
+
+void frmAbout::gotoWeb(const QString& address)
+{
+    addresses_.open(address);
+}
+
+void frmAbout::openWebsite()
+{
+    gotoWeb(ui_->lblWebsite->text());
+}
+
+void frmAbout::sendEmail()
+{
+    gotoWeb(QStringLiteral("mailto:") + ui_->lblEmail->text());
+}
+
+} // namespace quarnix::ui

@@ -1,0 +1,121 @@
+#include "ui/info/windowlook.h"
+
+#include "ui/info/classicfonts.h"
+#include "ui/main/programimages.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void registerSecondaryResources()
+{
+    Q_INIT_RESOURCE(secondary);
+}
+
+namespace quarnix::ui::look {
+
+namespace {
+
+constexpr int linkHotSpotX = 12;
+constexpr int linkHotSpotY = 9;
+
+bool isFrameLine(const QFrame* frame)
+{
+    return frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine;
+}
+
+} // namespace
+
+void loadImages()
+{
+    loadProgramImages();
+    static const bool registered = (registerSecondaryResources(), true);
+    Q_UNUSED(registered);
+}
+
+QIcon programIcon()
+{
+    loadImages();
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/quarnix-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QCursor linkPointer()
+{
+    loadImages();
+    return QCursor(QPixmap(QStringLiteral(":/secondary/link-hand.png")), linkHotSpotX, linkHotSpotY);
+}
+
+void prepareWindow(QWidget* window, QSize client)
+{
+    Qt::WindowFlags flags = window->windowFlags() & Qt::WindowType_Mask;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
+    window->setWindowFlags(flags);
+    window->setFixedSize(client);
+    window->setWindowIcon(programIcon());
+    window->setFont(dialogFont());
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QWidget* owner = window->parentWidget();
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(screen->availableGeometry().center());
+    window->move(placed.topLeft());
+}
+
+void prepareFrameLines(QWidget* window)
+{
+    for (QFrame* frame : window->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
+        if (!isFrameLine(frame))
+            continue;
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame->raise();
+    }
+}
+
+void styleHeading(QLabel* label)
+{
+    QFont font = arialFont();
+    font.setBold(true);
+    font.setUnderline(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Inactive, QPalette::Highlight));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Active, QPalette::Base));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+void styleLink(QLabel* label)
+{
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(palette);
+}
+
+void bringToFront(QWidget* window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace quarnix::ui::look

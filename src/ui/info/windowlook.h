@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QSize>
+
+class QLabel;
+class QWidget;
+
+// The look the three secondary windows share: icon, fonts, frame lines, headings,
+// links and their fixed, unresizable frame.
+namespace quarnix::ui::look {
+
+// Registers the pictures of these windows and the program icon, which live in a
+// static library whose resources the linker would otherwise leave out. Every
+// window calls it before it builds its controls.
+void loadImages();
+
+// The program icon in its 16, 32 and 48 pixel images.
+QIcon programIcon();
+
+// The pointing hand shown over links, its hot spot at the fingertip.
+QCursor linkPointer();
+
+// Fixed size, no minimize or maximize button, the program icon, the layout's
+// default font; `client` is the size of the client area in pixels.
+void prepareWindow(QWidget* window, QSize client);
+
+// Centred on the screen the window will appear on.
+void centreOnScreen(QWidget* window);
+
+// Frame lines are decoration: drawn above the labels they surround, and the
+// pointer passes through them to the window's surface.
+void prepareFrameLines(QWidget* window);
+
+// Centred Arial bold underlined, window colour on the inactive highlight colour.
+void styleHeading(QLabel* label);
+
+// Pure blue, underlined.
+void styleLink(QLabel* label);
+
+// Shows a window that may already be open, and brings it to the front.
+void bringToFront(QWidget* window);
+
+} // namespace quarnix::ui::look
