@@ -281,8 +281,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::FocusOut:
-        if (watched == ui_->txtNumber || watched == ui_->txtSize)
+        if (watched == ui_->txtNumber || watched == ui_->txtSize) {
+            // The field's own handling first: it clears the selection that a
+            // failed check puts back.
+            watched->event(event);
             valueFieldLosesFocus(static_cast<QLineEdit*>(watched), *static_cast<QFocusEvent*>(event));
+            return true;
+        }
         break;
     case QEvent::Shortcut:
         // An access key clicks its button right after taking the focus; a wrong
