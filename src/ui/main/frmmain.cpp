@@ -4,6 +4,7 @@
 
 #include "engine/numbertext.h"
 #include "engine/splitjob.h"
+#include "ui/info/addresses.h"
 #include "ui/main/programimages.h"
 
 #include <QCloseEvent>
@@ -163,7 +164,7 @@ void frmMain::applyLook()
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     applyFonts();
-    ui_->Label3->setText(QStringLiteral("https://quarnix.example.org"));
+    ui_->Label3->setText(addresses::website());
     ui_->Label4->setText(QStringLiteral("Quarnix is free to use and to share. It comes with no warranty."));
     // Fixed white, not a scheme colour; the role is named because on the window's
     // button-face background a label would otherwise draw in button text.
@@ -260,7 +261,7 @@ void frmMain::connectHandlers()
 
 void frmMain::startUp()
 {
-    helpFile_ = QStringLiteral("Qxhelp.hlp");
+    helpFile_ = addresses::helpFileName();
     ui_->optSize->setChecked(true);
     ui_->txtSource->setFocus();
 }
