@@ -69,9 +69,11 @@ void centreOnScreen(QWidget* window)
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The frame is not known before the window is first shown; centring the
+    // client area leaves the frame off by the width of its border at most.
     QRect placed(QPoint(), window->size());
     placed.moveCenter(screen->availableGeometry().center());
-    window->move(placed.topLeft());
+    window->setGeometry(placed);
 }
 
 void prepareFrameLines(QWidget* window)
