@@ -31,6 +31,10 @@ bool isBatchSafeName(const QString& fileName)
     for (const QChar ch : fileName) {
         if (ch == u'"' || ch.category() == QChar::Other_Control)
             return false;
+        // Wildcards: "Del" and "If not exist" would match other files with them.
+        // Windows names never hold them, but POSIX names can.
+        if (ch == u'*' || ch == u'?' || ch == u'<' || ch == u'>')
+            return false;
     }
     return platform::encodeForBatchFile(fileName).has_value();
 }

@@ -3,6 +3,8 @@
 #include "engine/freshfile.h"
 #include "platform/rangecopy.h"
 
+#include <algorithm>
+
 namespace quarnix::engine {
 
 ChunkCopier::ChunkCopier(QFile& source)
@@ -12,7 +14,7 @@ ChunkCopier::ChunkCopier(QFile& source)
 
 bool ChunkCopier::readBlock(qint64 offset, qint64 length)
 {
-    if (!source_.seek(offset))
+    if (source_.pos() != offset && !source_.seek(offset))
         return false;
     qint64 filled = 0;
     while (filled < length) {
@@ -24,33 +26,37 @@ bool ChunkCopier::readBlock(qint64 offset, qint64 length)
     return true;
 }
 
-bool ChunkCopier::copy(qint64 offset, qint64 length, const QString& path)
+bool ChunkCopier::read(qint64 offset, qint64 length)
 {
     if (buffer_.isEmpty())
         buffer_.resize(bufferSize);
+    offset_ = offset;
+    length_ = length;
+    firstBlock_ = std::min(length, bufferSize);
+    return readBlock(offset, firstBlock_);
+}
 
-    // The first block is read before the chunk file is created, so a source that
-    // has become unreadable leaves no empty chunk file behind.
-    qint64 done = std::min(length, bufferSize);
-    if (!readBlock(offset, done))
-        return false;
+bool ChunkCopier::write(const QString& path)
+{
     FreshFile chunk(path);
-    if (!chunk.create() || !chunk.write(buffer_.constData(), done))
+    if (!chunk.create() || !chunk.write(buffer_.constData(), firstBlock_))
         return false;
+    qint64 done = firstBlock_;
 
-    if (kernelCopyWorks_ && length - done >= kernelCopyThreshold) {
-        const auto result = platform::kernelCopyRange(source_, offset + done, chunk.file(), length - done);
+    if (kernelCopyWorks_ && length_ - done >= kernelCopyThreshold) {
+        const qint64 rest = length_ - done;
+        const auto result = platform::kernelCopyRange(source_, offset_ + done, chunk.file(), rest);
         if (result.status == platform::KernelCopyStatus::Unsupported)
-            kernelCopyWorks_ = false;
-        else if (result.status == platform::KernelCopyStatus::Failed || result.copied < length - done)
+            kernelCopyWorks_ = false; // this pair of file systems will not do it for any chunk
+        else if (result.status == platform::KernelCopyStatus::Failed || result.copied < rest)
             return false;
         else
-            done = length;
+            done = length_;
     }
 
-    while (done < length) {
-        const qint64 step = std::min(length - done, bufferSize);
-        if (!readBlock(offset + done, step) || !chunk.write(buffer_.constData(), step))
+    while (done < length_) {
+        const qint64 step = std::min(length_ - done, bufferSize);
+        if (!readBlock(offset_ + done, step) || !chunk.write(buffer_.constData(), step))
             return false;
         done += step;
     }

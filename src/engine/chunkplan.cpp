@@ -1,5 +1,6 @@
 #include "engine/chunkplan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -23,20 +24,25 @@ std::optional<qint64> chunkSizeForMegabytes(double megabytes)
 std::optional<qint64> chunkSizeForCount(qint64 sourceLength, double count)
 {
     const double whole = std::floor(count);
-    if (!std::isfinite(whole) || whole < 1)
+    if (!std::isfinite(whole) || whole < 1 || sourceLength < 0)
         return std::nullopt;
-    return qint64(std::floor(double(sourceLength) / whole));
+    // Whole-number division gives what the division in double precision gives for
+    // every length a double holds exactly, and stays exact beyond.
+    if (whole > double(sourceLength))
+        return 0;
+    return sourceLength / qint64(whole);
 }
 
 std::optional<ChunkPlan> planChunks(qint64 sourceLength, qint64 chunkSize)
 {
-    if (sourceLength < 0 || chunkSize < 0)
+    if (sourceLength < 0 || chunkSize < 0 || chunkSize > qint64(largestChunkSize))
         return std::nullopt;
     ChunkPlan plan;
     plan.sourceLength = sourceLength;
     plan.chunkSize = chunkSize;
     plan.chunkLength = chunkSize + 1;
-    const qint64 count = std::max<qint64>(1, (sourceLength + plan.chunkLength - 1) / plan.chunkLength);
+    const qint64 count = std::max<qint64>(
+        1, sourceLength / plan.chunkLength + (sourceLength % plan.chunkLength != 0 ? 1 : 0));
     if (count > maxChunkCount)
         return std::nullopt;
     plan.count = int(count);

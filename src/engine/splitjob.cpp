@@ -168,13 +168,23 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
     // Asking the mount table after every chunk would cost an ordinary split dearly.
     const bool floppy = media.isFloppyDestination();
     for (int number = 1; number < plan.count; ++number) {
-        writeChunk(copier, plan, prefix, number);
+        const QString name = chunkFileName(prefix, number);
+        showProcessing(name);
+        if (!copier.read(plan.offsetOf(number), plan.lengthOf(number)) || !copier.write(outputPath(name)))
+            throw Failure{};
         if (floppy)
             media.waitForNextDisk(plan.chunkSize);
     }
     if (floppy)
         media.waitForLastDisk(plan.lengthOf(plan.count) - 1);
-    writeChunk(copier, plan, prefix, plan.count);
+
+    // The last chunk is read before its name goes up in the status line.
+    const QString name = chunkFileName(prefix, plan.count);
+    if (!copier.read(plan.offsetOf(plan.count), plan.lengthOf(plan.count)))
+        throw Failure{};
+    showProcessing(name);
+    if (!copier.write(outputPath(name)))
+        throw Failure{};
 
     // Chunks cut from a file that changed under the job would not join into it.
     const QFileInfo after(source.fileName());
@@ -182,13 +192,10 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
         throw Failure{};
 }
 
-void SplitJob::writeChunk(ChunkCopier& copier, const ChunkPlan& plan, const QString& prefix, int number)
+void SplitJob::showProcessing(const QString& chunkName)
 {
-    const QString name = chunkFileName(prefix, number);
-    window_.setStatus(texts::processing + name);
+    window_.setStatus(texts::processing + chunkName);
     window_.repaintStatus();
-    if (!copier.copy(plan.offsetOf(number), plan.lengthOf(number), outputPath(name)))
-        throw Failure{};
 }
 
 void SplitJob::fail()

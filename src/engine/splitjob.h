@@ -11,7 +11,6 @@ namespace quarnix::engine {
 
 class SplitWindow;
 class RemovableMedia;
-class ChunkCopier;
 struct ChunkPlan;
 
 enum class SplitOutcome {
@@ -39,7 +38,7 @@ private:
     bool refuseUnsafeName(const QString& fileName);
     bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
     void writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media);
-    void writeChunk(ChunkCopier& copier, const ChunkPlan& plan, const QString& prefix, int number);
+    void showProcessing(const QString& chunkName);
     void fail();
     QString outputPath(const QString& name) const;
 

@@ -63,12 +63,12 @@ std::optional<char> encodeOne(char16_t unit)
 
 std::optional<QByteArray> encodeForBatchFile(const QString& text)
 {
-    // Names come from the file system in any normalisation form; the code page
-    // only has precomposed letters.
-    const QString composed = text.normalized(QString::NormalizationForm_C);
+    // No normalisation: a name held in decomposed form names another file than its
+    // composed twin, so a batch file that wrote it composed would miss the chunks.
+    // Such a name is refused like any other that the code page cannot carry.
     QByteArray encoded;
-    encoded.reserve(composed.size());
-    for (const QChar ch : composed) {
+    encoded.reserve(text.size());
+    for (const QChar ch : text) {
         const auto byte = encodeOne(ch.unicode());
         if (!byte)
             return std::nullopt;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QtGlobal>
+#include <optional>
+
+namespace quarnix::platform {
+
+// The most memory this process has held resident since it started, in KiB. Empty
+// where the system cannot tell.
+std::optional<qint64> peakResidentKiB();
+
+} // namespace quarnix::platform
