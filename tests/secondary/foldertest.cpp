@@ -580,7 +580,9 @@ void FolderPickerTest::windowLooksAsLaidOut()
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QCOMPARE(picker_->geometry(), QRect(138, 155, 225, 234));
     QCOMPARE(picker_->minimumSize(), picker_->maximumSize());
-    QVERIFY(!picker_->windowIcon().availableSizes().isEmpty());
+    QCOMPARE(picker_->windowIcon().availableSizes(),
+             QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(48, 48)}));
+    QCOMPARE(picker_->backgroundRole(), QPalette::Button);
 
     QVERIFY(button(QStringLiteral("cmdOk"))->isDefault());
     QCOMPARE(button(QStringLiteral("cmdOk"))->text(), QStringLiteral("&Ok"));

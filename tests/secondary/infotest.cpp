@@ -53,11 +53,11 @@ QString arialFamily()
 
 // The heading style, seen on the screen: the box filled with the inactive
 // highlight colour, the frame line in the window text colour over its edge.
-void verifyHeading(QWidget* window, const QString& name, const QString& text)
+void verifyHeading(QWidget* window, const QString& name, const QString& caption)
 {
-    const QLabel* heading = label(window, name);
+    QLabel* heading = label(window, name);
     QVERIFY(heading);
-    QCOMPARE(heading->text(), text);
+    QCOMPARE(heading->text(), caption);
     QCOMPARE(QFontInfo(heading->font()).family(), arialFamily());
     QVERIFY(heading->font().bold());
     QVERIFY(heading->font().underline());
@@ -65,6 +65,14 @@ void verifyHeading(QWidget* window, const QString& name, const QString& text)
     QVERIFY(heading->alignment() & Qt::AlignHCenter);
     const QPalette& palette = window->palette();
     QCOMPARE(heading->palette().color(QPalette::WindowText), palette.color(QPalette::Active, QPalette::Base));
+
+    const QImage text = heading->grab().toImage();
+    bool drawnInWindowColour = false;
+    for (int y = 0; y < text.height() && !drawnInWindowColour; ++y) {
+        for (int x = 0; x < text.width() && !drawnInWindowColour; ++x)
+            drawnInWindowColour = text.pixelColor(x, y) == palette.color(QPalette::Active, QPalette::Base);
+    }
+    QVERIFY(drawnInWindowColour);
 
     const QImage picture = window->grab().toImage();
     const QPoint corner = heading->geometry().topLeft();
@@ -77,6 +85,8 @@ void verifyFixedWindow(QWidget* window, const QString& title, QSize client)
 {
     QCOMPARE(window->windowTitle(), title);
     QCOMPARE(window->windowType(), Qt::Window); // a taskbar entry of its own
+    QCOMPARE(window->backgroundRole(), QPalette::Button);
+    QVERIFY(window->autoFillBackground());
     QCOMPARE(window->size(), client);
     QCOMPARE(window->minimumSize(), client);
     QCOMPARE(window->maximumSize(), client);
@@ -88,6 +98,19 @@ void verifyFixedWindow(QWidget* window, const QString& title, QSize client)
     const QPoint screenCentre = window->screen()->availableGeometry().center();
     QVERIFY(qAbs(window->geometry().center().x() - screenCentre.x()) <= 1);
     QVERIFY(qAbs(window->geometry().center().y() - screenCentre.y()) <= 1);
+}
+
+// The link as drawn: some of its pixels, the underline at least, pure blue.
+bool drawnInPureBlue(QWidget* link)
+{
+    const QImage picture = link->grab().toImage();
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixelColor(x, y) == pureBlue)
+                return true;
+        }
+    }
+    return false;
 }
 
 void verifyLinkPointer(const QWidget* control)
@@ -202,14 +225,15 @@ void InfoWindowsTest::helpHeadingsAreFramedAndStyled()
     const QColor line = help_->palette().color(QPalette::WindowText);
     QCOMPARE(picture.pixelColor(8, 60), line);   // left of the first block
     QCOMPARE(picture.pixelColor(472, 60), line); // its right
-    QCOMPARE(picture.pixelColor(9, 60), help_->palette().color(QPalette::Window));
+    QCOMPARE(picture.pixelColor(9, 60), help_->palette().color(QPalette::Button));
 }
 
 void InfoWindowsTest::helpLinkLooksLikeALinkFromTheStart()
 {
     QVERIFY(openHelp());
-    const QLabel* link = label(help_, QStringLiteral("lblDownload"));
+    QLabel* link = label(help_, QStringLiteral("lblDownload"));
     QCOMPARE(link->palette().color(QPalette::WindowText), pureBlue);
+    QVERIFY(drawnInPureBlue(link));
     QVERIFY(link->font().underline());
     verifyLinkPointer(link);
     for (const char* plain : {"Label1", "Label7", "lblDescription"})
@@ -325,17 +349,19 @@ void InfoWindowsTest::aboutLinksAreStyledOnlyWhenLoaded()
     QVERIFY(openAbout(false));
     const QColor plainText = about_->palette().color(QPalette::WindowText);
     for (const char* name : {"lblEmail", "lblWebsite"}) {
-        const QLabel* link = label(about_, QString::fromLatin1(name));
+        QLabel* link = label(about_, QString::fromLatin1(name));
         QVERIFY(!link->font().underline());
         QCOMPARE(link->palette().color(QPalette::WindowText), plainText);
+        QVERIFY(!drawnInPureBlue(link));
         verifyLinkPointer(link); // the pointer comes with the layout
     }
     about_->load();
     QVERIFY(about_->isLoaded());
     for (const char* name : {"lblEmail", "lblWebsite"}) {
-        const QLabel* link = label(about_, QString::fromLatin1(name));
+        QLabel* link = label(about_, QString::fromLatin1(name));
         QVERIFY(link->font().underline());
         QCOMPARE(link->palette().color(QPalette::WindowText), pureBlue);
+        QVERIFY(drawnInPureBlue(link));
     }
     for (const char* plain : {"lblLabel1", "lblLabel2", "Label1", "Label3"})
         QCOMPARE(label(about_, QString::fromLatin1(plain))->cursor().shape(), Qt::ArrowCursor);

@@ -59,6 +59,9 @@ void prepareWindow(QWidget* window, QSize client)
         | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
     window->setFixedSize(client);
+    // The layouts are drawn on the button face colour, not the window colour.
+    window->setBackgroundRole(QPalette::Button);
+    window->setAutoFillBackground(true);
     window->setWindowIcon(programIcon());
     window->setFont(dialogFont());
 }
@@ -97,6 +100,8 @@ void styleHeading(QLabel* label)
     palette.setColor(QPalette::Window, palette.color(QPalette::Inactive, QPalette::Highlight));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::Active, QPalette::Base));
     label->setPalette(palette);
+    // Named, or the label would take the window's button face role.
+    label->setBackgroundRole(QPalette::Window);
     label->setAutoFillBackground(true);
 }
 
@@ -108,6 +113,8 @@ void styleLink(QLabel* label)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label->setPalette(palette);
+    // On the button face a label draws in the button text role unless told.
+    label->setForegroundRole(QPalette::WindowText);
 }
 
 void bringToFront(QWidget* window)

@@ -22,8 +22,9 @@ QIcon programIcon();
 // The pointing hand shown over links, its hot spot at the fingertip.
 QCursor linkPointer();
 
-// Fixed size, no minimize or maximize button, the program icon, the layout's
-// default font; `client` is the size of the client area in pixels.
+// Fixed size, no minimize or maximize button, the button face background, the
+// program icon, the layout's default font; `client` is the size of the client
+// area in pixels.
 void prepareWindow(QWidget* window, QSize client);
 
 // Centred on the screen the window will appear on.
