@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QUrl>
 
 namespace quarnix::ui {
@@ -405,8 +406,13 @@ void frmMain::valueFieldLosesFocus(QLineEdit* field, const QFocusEvent& event)
     }
     if (!field->isEnabled() || !isVisible() || valueFieldPassesCheck(field))
         return;
-    // The press that moved the focus is still on its way to its control.
-    dropFocusingPress_ = event.reason() == Qt::MouseFocusReason;
+    if (event.reason() != Qt::MouseFocusReason)
+        return;
+    // The press that moved the focus is still on its way to its control. Should it
+    // land elsewhere, the next turn of the event loop forgets it, so that no later
+    // click is lost.
+    dropFocusingPress_ = true;
+    QTimer::singleShot(0, this, [this] { dropFocusingPress_ = false; });
 }
 
 bool frmMain::shortcutLeavesBadValue()
