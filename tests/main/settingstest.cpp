@@ -45,6 +45,7 @@ private slots:
     void defaultKeepsFocusAndSaysNothing();
     void switchingModes();
     void clickingTheSelectedOptionChangesNothing();
+    void fieldColoursFollowTheScheme();
     void leaveFieldCheck_data();
     void leaveFieldCheck();
     void failedCheckDropsTheLeavingAction_data();
@@ -184,6 +185,24 @@ void SettingsTest::clickingTheSelectedOptionChangesNothing()
     f.click(f.option("optNumber"));
     QCOMPARE(f.edit("txtNumber")->text(), QStringLiteral("9"));
     QVERIFY(f.fakes.messages.shown.isEmpty());
+}
+
+void SettingsTest::fieldColoursFollowTheScheme()
+{
+    MainWindowFixture f;
+    const QPalette before = QApplication::palette();
+    QPalette scheme = before;
+    scheme.setColor(QPalette::Base, QColor(250, 240, 200));
+    scheme.setColor(QPalette::Button, QColor(90, 100, 120));
+    QApplication::setPalette(scheme);
+    QLineEdit* size = f.edit("txtSize");
+    QLineEdit* count = f.edit("txtNumber");
+    QTRY_COMPARE(backgroundOf(size), QColor(250, 240, 200));
+    QCOMPARE(backgroundOf(count), QColor(90, 100, 120));
+    f.click(f.option("optNumber"));
+    QCOMPARE(backgroundOf(size), QColor(90, 100, 120));
+    QCOMPARE(backgroundOf(count), QColor(250, 240, 200));
+    QApplication::setPalette(before);
 }
 
 void SettingsTest::leaveFieldCheck_data()

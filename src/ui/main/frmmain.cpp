@@ -309,6 +309,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void frmMain::changeEvent(QEvent* event)
+{
+    // The value fields carry colours of the user's scheme; a new scheme brings
+    // them along.
+    if (event->type() == QEvent::PaletteChange) {
+        setValueFieldActive(ui_->txtNumber, ui_->txtNumber->isEnabled());
+        setValueFieldActive(ui_->txtSize, ui_->txtSize->isEnabled());
+    }
+    QWidget::changeEvent(event);
+}
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
     // The program ends with its main window, whichever way it is closed.
