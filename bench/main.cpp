@@ -1,0 +1,117 @@
+// quarnix-bench SOURCE DEST (--size MB | --count N)
+//
+// Runs the split job behind the Split button on real files, headless: every
+// message box is answered Yes or OK, every status line and box goes to standard
+// error, and the last line on standard output gives the time and peak memory.
+
+#include "engine/splitjob.h"
+#include "engine/splitwindow.h"
+#include "platform/processmemory.h"
+#include "platform/volumes.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+using namespace quarnix;
+
+class ConsoleWindow final : public engine::SplitWindow {
+public:
+    QString source;
+    QString destination;
+    QString number;
+    QString size;
+    bool bySize = true;
+    QString lastBoxTitle;
+
+    QString sourceText() const override { return source; }
+    void setSourceText(const QString& text) override { source = text; }
+    QString destinationText() const override { return destination; }
+    void setDestinationText(const QString& text) override { destination = text; }
+    QString numberText() const override { return number; }
+    QString sizeText() const override { return size; }
+    bool isSizeSelected() const override { return bySize; }
+
+    void setStatus(const QString& text) override
+    {
+        if (!text.isEmpty())
+            err() << text << Qt::endl;
+    }
+    void repaintStatus() override { }
+    void repaintWindow() override { }
+    void setBusyPointer(bool) override { }
+    void focusBrowseSource() override { }
+    void focusBrowseDestination() override { }
+
+    platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon,
+                                        platform::MessageButtons buttons) override
+    {
+        lastBoxTitle = title;
+        err() << '[' << title << "] " << text << Qt::endl;
+        return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
+                                                          : platform::MessageAnswer::Ok;
+    }
+
+    void openFolderPicker() override { err() << "(folder picker)" << Qt::endl; }
+
+private:
+    static QTextStream& err()
+    {
+        static QTextStream stream(stderr);
+        return stream;
+    }
+};
+
+int usage()
+{
+    QTextStream(stderr) << "usage: quarnix-bench SOURCE DEST (--size MB | --count N)" << Qt::endl;
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5)
+        return usage();
+
+    ConsoleWindow window;
+    window.source = args.at(1);
+    window.destination = args.at(2);
+    if (args.at(3) == QLatin1String("--size")) {
+        window.bySize = true;
+        window.size = args.at(4);
+    } else if (args.at(3) == QLatin1String("--count")) {
+        window.bySize = false;
+        window.number = args.at(4);
+    } else {
+        return usage();
+    }
+
+    // Numbers on a command line are written the C way whatever the user's locale.
+    platform::SystemVolumes volumes;
+    engine::SplitJob job(window, volumes, QLocale::c());
+    QElapsedTimer timer;
+    timer.start();
+    const engine::SplitOutcome outcome = job.run();
+    const qint64 nanoseconds = timer.nsecsElapsed();
+
+    const qint64 bytes = QFileInfo(window.source).size();
+    const double seconds = double(nanoseconds) / 1e9;
+    const double mibPerSecond = seconds > 0 ? double(bytes) / 1048576.0 / seconds : 0.0;
+    const qint64 peak = platform::peakResidentKiB().value_or(-1);
+    std::printf("bytes=%lld seconds=%.3f mib_per_s=%.1f peak_rss_kib=%lld\n", static_cast<long long>(bytes),
+                seconds, mibPerSecond, static_cast<long long>(peak));
+    std::fflush(stdout);
+
+    const bool done = outcome == engine::SplitOutcome::Done && window.lastBoxTitle == QLatin1String("Done");
+    return done ? 0 : 1;
+}
