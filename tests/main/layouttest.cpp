@@ -58,9 +58,11 @@ void LayoutTest::windowFrame()
     const QPoint screenCentre = f.window.screen()->availableGeometry().center();
     const QPoint windowCentre = f.window.frameGeometry().center();
     QVERIFY2((screenCentre - windowCentre).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("window centre %1,%2, screen centre %3,%4")
-                            .arg(windowCentre.x()).arg(windowCentre.y())
-                            .arg(screenCentre.x()).arg(screenCentre.y())));
+        qPrintable(QStringLiteral("window centre %1,%2, screen centre %3,%4")
+                       .arg(windowCentre.x())
+                       .arg(windowCentre.y())
+                       .arg(screenCentre.x())
+                       .arg(screenCentre.y())));
 
     const QList<QSize> iconSizes = f.window.windowIcon().availableSizes();
     for (const int side : { 16, 32, 48 })
@@ -120,9 +122,8 @@ void LayoutTest::tabOrder()
     QCOMPARE(f.focused(), f.edit("txtSource"));
     // Tab walks the controls that can take the focus; the count field is off while
     // the size mode is on, and labels, the frame and the drop target never take it.
-    const QStringList expected{ "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout",
-                                "cmdExit", "cmdBrowseD", "cmdDefault", "optSize", "txtSize",
-                                "txtSource" };
+    const QStringList expected { "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout", "cmdExit",
+        "cmdBrowseD", "cmdDefault", "optSize", "txtSize", "txtSource" };
     QStringList visited;
     for (qsizetype step = 0; step < expected.size(); ++step) {
         QTest::keyClick(f.focused(), Qt::Key_Tab);
@@ -134,7 +135,7 @@ void LayoutTest::tabOrder()
     f.click(f.option("optNumber"));
     f.button("cmdDefault")->setFocus();
     QTest::keyClick(f.focused(), Qt::Key_Tab);
-    QStringList rest{ f.focused()->objectName() };
+    QStringList rest { f.focused()->objectName() };
     QTest::keyClick(f.focused(), Qt::Key_Tab);
     rest << f.focused()->objectName();
     QTest::keyClick(f.focused(), Qt::Key_Tab);
@@ -154,7 +155,7 @@ void LayoutTest::toolTips_data()
     QTest::newRow("cmdDefault") << QStringLiteral("Set default values.");
     QTest::newRow("picTarget") << QStringLiteral("Drag n drop source file.");
     for (const char* none : { "cmdSplit", "cmdHelp", "cmdAbout", "cmdExit", "txtSource", "txtDestination",
-                              "optSize", "optNumber", "txtSize", "txtNumber", "lblStatus", "Label3" })
+             "optSize", "optNumber", "txtSize", "txtNumber", "lblStatus", "Label3" })
         QTest::newRow(none) << QString();
 }
 
@@ -172,7 +173,8 @@ void LayoutTest::fontsAndColours()
     QCOMPARE(windowFont.pointSizeF(), 8.25);
     QVERIFY(!windowFont.bold());
     // Controls without a font of their own share the window's.
-    for (const char* name : { "Label1", "txtSource", "cmdSplit", "optSize", "txtNumber", "Label4", "lblStatus" })
+    for (const char* name :
+        { "Label1", "txtSource", "cmdSplit", "optSize", "txtNumber", "Label4", "lblStatus" })
         QCOMPARE(f.control(name)->font(), windowFont);
 
     QLabel* address = f.label("Label3");
@@ -263,10 +265,10 @@ void LayoutTest::frameLines()
     }
     // Nothing past the end points, and one pixel wide.
     for (const QPoint outside : { QPoint(7, 8), QPoint(8, 7), QPoint(449, 8), QPoint(448, 257),
-                                  QPoint(8, 257), QPoint(15, 120), QPoint(441, 120), QPoint(440, 249),
-                                  QPoint(16, 249), QPoint(9, 9), QPoint(447, 255), QPoint(17, 121) })
+             QPoint(8, 257), QPoint(15, 120), QPoint(441, 120), QPoint(440, 249), QPoint(16, 249),
+             QPoint(9, 9), QPoint(447, 255), QPoint(17, 121) })
         QVERIFY2(!isInk(outside.x(), outside.y()),
-                 qPrintable(QStringLiteral("ink at %1,%2").arg(outside.x()).arg(outside.y())));
+            qPrintable(QStringLiteral("ink at %1,%2").arg(outside.x()).arg(outside.y())));
 }
 
 void LayoutTest::frameCaptionHidden()
@@ -338,12 +340,14 @@ void checkFits(QWidget* control, const QString& text, int flags = 0)
     const QSize needed = metrics.size(flags, text);
     const QRect room = textRoom(control);
     QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
-             qPrintable(QStringLiteral("%1 \"%2\" needs %3x%4 in %5 (%6), has %7x%8")
-                            .arg(control->objectName(), text)
-                            .arg(needed.width()).arg(needed.height())
-                            .arg(QFontInfo(control->font()).family())
-                            .arg(control->font().pointSizeF())
-                            .arg(room.width()).arg(room.height())));
+        qPrintable(QStringLiteral("%1 \"%2\" needs %3x%4 in %5 (%6), has %7x%8")
+                       .arg(control->objectName(), text)
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(QFontInfo(control->font()).family())
+                       .arg(control->font().pointSizeF())
+                       .arg(room.width())
+                       .arg(room.height())));
 }
 
 } // namespace
@@ -365,9 +369,9 @@ void LayoutTest::captionsFit()
     checkFits(f.edit("txtNumber"), QStringLiteral("99"));
     QLabel* status = f.label("lblStatus");
     for (const char* line : { "Wait... split operation is in progress...",
-                              "Wait... split operation is in progress...Processing reportdoc.12",
-                              "Wait... split operation completed...Processing reportdoc.bat",
-                              "The split operation has been completed.", "Some error occured, during operation." })
+             "Wait... split operation is in progress...Processing reportdoc.12",
+             "Wait... split operation completed...Processing reportdoc.bat",
+             "The split operation has been completed.", "Some error occured, during operation." })
         checkFits(status, QString::fromLatin1(line));
 }
 

@@ -27,8 +27,7 @@ struct MainWindowFixture {
         QTest::qWaitForWindowActive(&window);
     }
 
-    template <typename T = QWidget>
-    T* control(const char* name)
+    template <typename T = QWidget> T* control(const char* name)
     {
         T* found = window.findChild<T*>(QString::fromLatin1(name));
         if (!found)

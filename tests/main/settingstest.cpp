@@ -14,9 +14,10 @@ namespace {
 
 const QString countNotANumber = QStringLiteral("Invalid number. Specify number of chunks in integer only.");
 const QString countTooSmall = QStringLiteral("The minimum number of splits for a file need to be 2.");
-const QString sizeNotANumber = QStringLiteral("Invalid number. Specify file size in either integer or float.");
-const QString sizeTooSmall = QStringLiteral(
-    "The minimum split size for a file need to be 1.25 MB. Go through readme.txt in the installation for details.");
+const QString sizeNotANumber
+    = QStringLiteral("Invalid number. Specify file size in either integer or float.");
+const QString sizeTooSmall = QStringLiteral("The minimum split size for a file need to be 1.25 MB. Go "
+                                            "through readme.txt in the installation for details.");
 
 // The background a field shows in its present state.
 QColor backgroundOf(const QLineEdit* field)
@@ -91,8 +92,14 @@ void SettingsTest::defaultResetsTheSelectedModeOnly_data()
     QTest::addColumn<QString>("countBefore");
     QTest::addColumn<QString>("sizeAfter");
     QTest::addColumn<QString>("countAfter");
-    QTest::newRow("size mode") << false << "3.5" << "7" << "1.25" << "7";
-    QTest::newRow("count mode") << true << "3.5" << "7" << "3.5" << "2";
+    QTest::newRow("size mode") << false << "3.5"
+                               << "7"
+                               << "1.25"
+                               << "7";
+    QTest::newRow("count mode") << true << "3.5"
+                                << "7"
+                                << "3.5"
+                                << "2";
 }
 
 void SettingsTest::defaultResetsTheSelectedModeOnly()
@@ -222,18 +229,33 @@ void SettingsTest::leaveFieldCheck_data()
     QTest::newRow("count 1") << true << "1" << Leave::ByTab << unexpected << countTooSmall << "2";
     QTest::newRow("count 0") << true << "0" << Leave::ByClickOnSplit << unexpected << countTooSmall << "2";
     QTest::newRow("count -1") << true << "-1" << Leave::ByTab << unexpected << countTooSmall << "2";
-    QTest::newRow("count 2") << true << "2" << Leave::ByTab << "" << "" << "2";
-    QTest::newRow("count 99") << true << "99" << Leave::ByTab << "" << "" << "99";
-    QTest::newRow("count with blank") << true << " 5" << Leave::ByTab << "" << "" << " 5";
+    QTest::newRow("count 2") << true << "2" << Leave::ByTab << ""
+                             << ""
+                             << "2";
+    QTest::newRow("count 99") << true << "99" << Leave::ByTab << ""
+                              << ""
+                              << "99";
+    QTest::newRow("count with blank") << true << " 5" << Leave::ByTab << ""
+                                      << ""
+                                      << " 5";
     QTest::newRow("size abc") << false << "abc" << Leave::ByTab << error << sizeNotANumber << "1.25";
     QTest::newRow("size empty") << false << "" << Leave::ByClickOnSplit << error << sizeNotANumber << "1.25";
     QTest::newRow("size 1.2") << false << "1.2" << Leave::ByTab << unexpected << sizeTooSmall << "1.25";
-    QTest::newRow("size 1.249") << false << "1.249" << Leave::ByBacktab << unexpected << sizeTooSmall << "1.25";
+    QTest::newRow("size 1.249") << false << "1.249" << Leave::ByBacktab << unexpected << sizeTooSmall
+                                << "1.25";
     QTest::newRow("size 0") << false << "0" << Leave::ByTab << unexpected << sizeTooSmall << "1.25";
-    QTest::newRow("size 1.25") << false << "1.25" << Leave::ByTab << "" << "" << "1.25";
-    QTest::newRow("size 650.5") << false << "650.5" << Leave::ByTab << "" << "" << "650.5";
-    QTest::newRow("size exponent") << false << "2e2" << Leave::ByTab << "" << "" << "2e2";
-    QTest::newRow("size 3") << false << "3" << Leave::ByTab << "" << "" << "3";
+    QTest::newRow("size 1.25") << false << "1.25" << Leave::ByTab << ""
+                               << ""
+                               << "1.25";
+    QTest::newRow("size 650.5") << false << "650.5" << Leave::ByTab << ""
+                                << ""
+                                << "650.5";
+    QTest::newRow("size exponent") << false << "2e2" << Leave::ByTab << ""
+                                   << ""
+                                   << "2e2";
+    QTest::newRow("size 3") << false << "3" << Leave::ByTab << ""
+                            << ""
+                            << "3";
 }
 
 void SettingsTest::leaveFieldCheck()
@@ -311,9 +333,10 @@ void SettingsTest::failedCheckDropsTheLeavingAction()
     f.type(size, QStringLiteral("0.5"));
     QWidget* control = f.control(qPrintable(target));
     if (byAccessKey) {
-        const auto key = Qt::Key(Qt::Key_A + (target == QLatin1String("cmdSplit") ? 'S' - 'A'
-                                                : target == QLatin1String("cmdDefault") ? 'D' - 'A'
-                                                                                         : 'E' - 'A'));
+        const auto key = Qt::Key(Qt::Key_A
+            + (target == QLatin1String("cmdSplit")          ? 'S' - 'A'
+                    : target == QLatin1String("cmdDefault") ? 'D' - 'A'
+                                                            : 'E' - 'A'));
         QTest::keyClick(&f.window, key, Qt::AltModifier);
     } else {
         f.click(control);
@@ -376,9 +399,12 @@ void SettingsTest::typingLimits_data()
     QTest::addColumn<bool>("countField");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("count takes 2") << true << "123" << "12";
-    QTest::newRow("size takes 5") << false << "650.55" << "650.5";
-    QTest::newRow("size 5 exactly") << false << "12345" << "12345";
+    QTest::newRow("count takes 2") << true << "123"
+                                   << "12";
+    QTest::newRow("size takes 5") << false << "650.55"
+                                  << "650.5";
+    QTest::newRow("size 5 exactly") << false << "12345"
+                                    << "12345";
 }
 
 void SettingsTest::typingLimits()

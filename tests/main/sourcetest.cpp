@@ -76,12 +76,18 @@ void SourceTest::browse_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("destination");
-    QTest::newRow("posix folder") << PathStyle::Posix << "/home/ann/film.avi" << "/home/ann/film.avi"
+    QTest::newRow("posix folder") << PathStyle::Posix << "/home/ann/film.avi"
+                                  << "/home/ann/film.avi"
                                   << "/home/ann";
-    QTest::newRow("posix root") << PathStyle::Posix << "/film.avi" << "/film.avi" << "/";
-    QTest::newRow("windows folder") << PathStyle::Windows << "C:/Data/film.avi" << "C:\\Data\\film.avi"
+    QTest::newRow("posix root") << PathStyle::Posix << "/film.avi"
+                                << "/film.avi"
+                                << "/";
+    QTest::newRow("windows folder") << PathStyle::Windows << "C:/Data/film.avi"
+                                    << "C:\\Data\\film.avi"
                                     << "C:\\Data";
-    QTest::newRow("windows root") << PathStyle::Windows << "c:/film.avi" << "c:\\film.avi" << "C:";
+    QTest::newRow("windows root") << PathStyle::Windows << "c:/film.avi"
+                                  << "c:\\film.avi"
+                                  << "C:";
 }
 
 void SourceTest::browse()
@@ -94,7 +100,7 @@ void SourceTest::browse()
     f.window.setDestinationText(QStringLiteral("/chosen/before"));
     f.fakes.chooser.choices << chosen;
     f.click(f.button("cmdBrowse"));
-    QCOMPARE(f.fakes.chooser.titles, QStringList{ QStringLiteral("Select file to split...") });
+    QCOMPARE(f.fakes.chooser.titles, QStringList { QStringLiteral("Select file to split...") });
     QCOMPARE(f.edit("txtSource")->text(), source);
     QCOMPARE(f.edit("txtDestination")->text(), destination);
     QVERIFY(f.fakes.messages.shown.isEmpty());
@@ -136,17 +142,20 @@ void SourceTest::drop_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("destination");
-    QTest::newRow("one file") << PathStyle::Posix << QStringList{ "/data/film.avi" } << "/data/film.avi"
+    QTest::newRow("one file") << PathStyle::Posix << QStringList { "/data/film.avi" } << "/data/film.avi"
                               << "/data";
-    QTest::newRow("three files")
-        << PathStyle::Posix << QStringList{ "/data/one.avi", "/other/two.avi", "/third/three.avi" }
-        << "/data/one.avi" << "/data";
-    QTest::newRow("file in the root") << PathStyle::Posix << QStringList{ "/film.avi" } << "/film.avi" << "/";
-    QTest::newRow("deep folder") << PathStyle::Posix << QStringList{ "/a/b/c/d.e" } << "/a/b/c/d.e"
+    QTest::newRow("three files") << PathStyle::Posix
+                                 << QStringList { "/data/one.avi", "/other/two.avi", "/third/three.avi" }
+                                 << "/data/one.avi"
+                                 << "/data";
+    QTest::newRow("file in the root") << PathStyle::Posix << QStringList { "/film.avi" } << "/film.avi"
+                                      << "/";
+    QTest::newRow("deep folder") << PathStyle::Posix << QStringList { "/a/b/c/d.e" } << "/a/b/c/d.e"
                                  << "/a/b/c";
-    QTest::newRow("windows file") << PathStyle::Windows << QStringList{ "C:/Data/film.avi" }
-                                  << "C:\\Data\\film.avi" << "C:\\Data";
-    QTest::newRow("windows root") << PathStyle::Windows << QStringList{ "c:/film.avi" } << "c:\\film.avi"
+    QTest::newRow("windows file") << PathStyle::Windows << QStringList { "C:/Data/film.avi" }
+                                  << "C:\\Data\\film.avi"
+                                  << "C:\\Data";
+    QTest::newRow("windows root") << PathStyle::Windows << QStringList { "c:/film.avi" } << "c:\\film.avi"
                                   << "C:";
 }
 
@@ -171,8 +180,10 @@ void SourceTest::dropWithoutAFileChangesNothing_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("address");
-    QTest::newRow("text only") << "/data/film.avi" << "";
-    QTest::newRow("web address") << "" << "https://example.org/film.avi";
+    QTest::newRow("text only") << "/data/film.avi"
+                               << "";
+    QTest::newRow("web address") << ""
+                                 << "https://example.org/film.avi";
 }
 
 void SourceTest::dropWithoutAFileChangesNothing()
@@ -197,15 +208,24 @@ void SourceTest::destinationRule_data()
     QTest::addColumn<PathStyle>("style");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("a:\\") << PathStyle::Windows << "a:\\" << "A:";
-    QTest::newRow("c:\\") << PathStyle::Windows << "c:\\" << "C:";
-    QTest::newRow("abc") << PathStyle::Windows << "abc" << "AB";
-    QTest::newRow("C:\\Data") << PathStyle::Windows << "C:\\Data" << "C:\\Data";
-    QTest::newRow("c:") << PathStyle::Windows << "c:" << "c:";
-    QTest::newRow("empty") << PathStyle::Windows << "" << "";
-    QTest::newRow("posix /mn") << PathStyle::Posix << "/mn" << "/mn";
-    QTest::newRow("posix abc") << PathStyle::Posix << "abc" << "abc";
-    QTest::newRow("posix root") << PathStyle::Posix << "/" << "/";
+    QTest::newRow("a:\\") << PathStyle::Windows << "a:\\"
+                          << "A:";
+    QTest::newRow("c:\\") << PathStyle::Windows << "c:\\"
+                          << "C:";
+    QTest::newRow("abc") << PathStyle::Windows << "abc"
+                         << "AB";
+    QTest::newRow("C:\\Data") << PathStyle::Windows << "C:\\Data"
+                              << "C:\\Data";
+    QTest::newRow("c:") << PathStyle::Windows << "c:"
+                        << "c:";
+    QTest::newRow("empty") << PathStyle::Windows << ""
+                           << "";
+    QTest::newRow("posix /mn") << PathStyle::Posix << "/mn"
+                               << "/mn";
+    QTest::newRow("posix abc") << PathStyle::Posix << "abc"
+                               << "abc";
+    QTest::newRow("posix root") << PathStyle::Posix << "/"
+                                << "/";
 }
 
 void SourceTest::destinationRule()
@@ -244,7 +264,8 @@ void SourceTest::browseDestinationWithoutSource()
     QCOMPARE(f.fakes.messages.shown.size(), 1);
     const auto shown = f.fakes.messages.shown.first();
     QCOMPARE(shown.title, QStringLiteral("Source file missing"));
-    QCOMPARE(shown.text, QStringLiteral("First select a source file to split and then the destination folder."));
+    QCOMPARE(
+        shown.text, QStringLiteral("First select a source file to split and then the destination folder."));
     QCOMPARE(shown.icon, MessageIcon::Information);
     QCOMPARE(shown.buttons, MessageButtons::Ok);
     QCOMPARE(f.focused(), f.button("cmdBrowse"));

@@ -105,13 +105,13 @@ void SplitTest::splitByClick()
     StatusPainting painted(f.label("lblStatus"), &f.window);
     QList<Moment> moments;
     f.fakes.messages.onShow = [&](const ShownMessage&) {
-        moments << Moment{ f.label("lblStatus")->text(), StatusPainting::isBusy(&f.window) };
+        moments << Moment { f.label("lblStatus")->text(), StatusPainting::isBusy(&f.window) };
     };
     f.click(f.button("cmdSplit"));
 
     // 1.25 MB chunks: 1,310,720 bytes, so each full chunk file holds one more.
-    const QStringList names{ "samplebin.1", "samplebin.2", "samplebin.3" };
-    const QList<qint64> sizes{ 1'310'721, 1'310'721, 378'558 };
+    const QStringList names { "samplebin.1", "samplebin.2", "samplebin.3" };
+    const QList<qint64> sizes { 1'310'721, 1'310'721, 378'558 };
     QByteArray joined;
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QByteArray chunk = contentOf(folder.filePath(names[i]));
@@ -124,7 +124,8 @@ void SplitTest::splitByClick()
     QCOMPARE(f.fakes.messages.shown.size(), 1);
     const ShownMessage done = f.fakes.messages.shown.first();
     QCOMPARE(done.title, QStringLiteral("Done"));
-    QCOMPARE(done.text, QStringLiteral("Job was done successfully. Run samplebin.bat file to re-assemble sample.bin."));
+    QCOMPARE(done.text,
+        QStringLiteral("Job was done successfully. Run samplebin.bat file to re-assemble sample.bin."));
     QCOMPARE(done.icon, MessageIcon::Information);
     QCOMPARE(done.buttons, MessageButtons::Ok);
     QCOMPARE(moments.size(), 1);
@@ -134,15 +135,15 @@ void SplitTest::splitByClick()
     // Every step was on the screen while the job held the window, with the busy
     // pointer up.
     const QString working = QStringLiteral("Wait... split operation is in progress...");
-    const QStringList steps{ working, working + QStringLiteral("Processing samplebin.1"),
-                             working + QStringLiteral("Processing samplebin.2"),
-                             working + QStringLiteral("Processing samplebin.3"),
-                             QStringLiteral("Wait... split operation completed...Processing samplebin.bat") };
+    const QStringList steps { working, working + QStringLiteral("Processing samplebin.1"),
+        working + QStringLiteral("Processing samplebin.2"),
+        working + QStringLiteral("Processing samplebin.3"),
+        QStringLiteral("Wait... split operation completed...Processing samplebin.bat") };
     qsizetype from = 0;
     for (const QString& step : steps) {
         const qsizetype at = painted.texts.indexOf(step, from);
-        QVERIFY2(at >= 0, qPrintable(QStringLiteral("never painted: %1\npainted: %2")
-                                         .arg(step, painted.texts.join(u'|'))));
+        QVERIFY2(at >= 0,
+            qPrintable(QStringLiteral("never painted: %1\npainted: %2").arg(step, painted.texts.join(u'|'))));
         if (step != working)
             QVERIFY2(painted.busy.at(at), qPrintable(step));
         from = at;
@@ -187,7 +188,7 @@ void SplitTest::busyPointerWhileWorking()
     f.click(f.button("cmdBrowse"));
     QList<Moment> moments;
     f.fakes.messages.onShow = [&](const ShownMessage&) {
-        moments << Moment{ f.label("lblStatus")->text(), StatusPainting::isBusy(&f.window) };
+        moments << Moment { f.label("lblStatus")->text(), StatusPainting::isBusy(&f.window) };
     };
     // Smaller than one 1.25 MB chunk: refused, with the busy pointer still up
     // while the user reads why.

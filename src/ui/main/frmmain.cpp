@@ -43,13 +43,13 @@ struct FrameLine {
 // buttons, the status line and the two labels below them. The right edges run one
 // pixel further down than the bottom edges so that the corners close.
 constexpr FrameLine frameLines[] = {
-    { 120, 120, 6720, 120 },   // Line5
+    { 120, 120, 6720, 120 }, // Line5
     { 120, 3840, 6720, 3840 }, // Line6
-    { 120, 120, 120, 3840 },   // Line7
+    { 120, 120, 120, 3840 }, // Line7
     { 6720, 120, 6720, 3860 }, // Line8
     { 240, 1800, 6600, 1800 }, // Line1
     { 240, 3720, 6600, 3720 }, // Line4
-    { 240, 1800, 240, 3720 },  // Line2
+    { 240, 1800, 240, 3720 }, // Line2
     { 6600, 1800, 6600, 3740 }, // Line3
 };
 
@@ -67,15 +67,13 @@ struct ValueFieldRules {
     const char* belowMinimum;
 };
 
-constexpr ValueFieldRules countRules{
-    2, 2.0, "Invalid number. Specify number of chunks in integer only.",
-    "The minimum number of splits for a file need to be 2."
-};
+constexpr ValueFieldRules countRules { 2, 2.0, "Invalid number. Specify number of chunks in integer only.",
+    "The minimum number of splits for a file need to be 2." };
 
-constexpr ValueFieldRules sizeRules{
-    1.25, 1.25, "Invalid number. Specify file size in either integer or float.",
-    "The minimum split size for a file need to be 1.25 MB. Go through readme.txt in the installation for details."
-};
+constexpr ValueFieldRules sizeRules { 1.25, 1.25,
+    "Invalid number. Specify file size in either integer or float.",
+    "The minimum split size for a file need to be 1.25 MB. Go through readme.txt in the installation for "
+    "details." };
 
 // The first installed family of `families`, else the desktop's sans-serif.
 QFont layoutFont(const QStringList& families, qreal pointSize)
@@ -94,7 +92,8 @@ QFont layoutFont(const QStringList& families, qreal pointSize)
 
 // Every caption was fitted to Arial's widths. The captions together run 452 pixels
 // in Arial (and its metric twins) at 11 pixels, the size of 8.25 pt at 96 dpi.
-constexpr auto arialSample = "Source File: Destination Folder: Chunk Size: MB Chunks Count: Default Split Help About Exit";
+constexpr auto arialSample
+    = "Source File: Destination Folder: Chunk Size: MB Chunks Count: Default Split Help About Exit";
 constexpr double arialSampleWidthPerPixel = 452.0 / 11.0;
 
 // A wider face standing in for Arial is narrowed to Arial's widths, so that no
@@ -115,15 +114,14 @@ QFont windowFont()
 {
     return narrowedToArialWidths(
         layoutFont({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                     QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo") },
-                   8.25));
+                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo") },
+            8.25));
 }
 
 QFont addressFont()
 {
-    QFont font = layoutFont({ QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                              QStringLiteral("Arimo") },
-                            9.75);
+    QFont font = layoutFont(
+        { QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo") }, 9.75);
     font.setBold(true);
     return font;
 }
@@ -158,8 +156,8 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint);
     setFixedSize(twips(clientWidth), twips(clientHeight));
     setWindowIcon(programIcon());
     setBackgroundRole(QPalette::Button);
@@ -189,8 +187,8 @@ void frmMain::prepareDropTarget()
     target->setForegroundRole(QPalette::WindowText);
     // Shown unscaled at the box's top-left corner.
     target->setPixmap(QPixmap(QStringLiteral(":/main/document-32.png")));
-    target->setCursor(QCursor(QPixmap(QStringLiteral(":/main/icon-pointer.png")), pointerHotSpot,
-                              pointerHotSpot));
+    target->setCursor(
+        QCursor(QPixmap(QStringLiteral(":/main/icon-pointer.png")), pointerHotSpot, pointerHotSpot));
 }
 
 void frmMain::centreOnScreen()
@@ -221,8 +219,8 @@ void frmMain::paintEvent(QPaintEvent*)
     for (const FrameLine& line : frameLines) {
         const QPoint from(twips(line.x1), twips(line.y1));
         const QPoint to(twips(line.x2), twips(line.y2));
-        painter.fillRect(QRect(from, QSize(std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()))),
-                         ink);
+        painter.fillRect(
+            QRect(from, QSize(std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()))), ink);
     }
 }
 
@@ -257,7 +255,7 @@ void frmMain::connectHandlers()
     });
     // A direct connection runs the rule inside the write that changed the text.
     connect(ui_->txtDestination, &QLineEdit::textChanged, this, &frmMain::txtDestinationChange,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
 }
 
 void frmMain::startUp()
@@ -364,8 +362,8 @@ void frmMain::cmdBrowseDClick()
 {
     if (sourceText().isEmpty()) {
         showMessage(QStringLiteral("Source file missing"),
-                    QStringLiteral("First select a source file to split and then the destination folder."),
-                    MessageIcon::Information, MessageButtons::Ok);
+            QStringLiteral("First select a source file to split and then the destination folder."),
+            MessageIcon::Information, MessageButtons::Ok);
         focusBrowseSource();
         return;
     }
@@ -441,7 +439,7 @@ bool frmMain::valueFieldPassesCheck(QLineEdit* field)
     bool passed = true;
     if (!engine::readNumber(field->text())) {
         showMessage(QStringLiteral("Error"), QString::fromUtf8(rules.notANumber), MessageIcon::Error,
-                    MessageButtons::Ok);
+            MessageButtons::Ok);
         field->setText(fallback);
         refocusValueField(field);
         passed = false;
@@ -449,8 +447,8 @@ bool frmMain::valueFieldPassesCheck(QLineEdit* field)
     // Runs after a rewrite too; the default itself always passes.
     const auto value = engine::readNumber(field->text());
     if (value && *value < rules.minimum) {
-        showMessage(QStringLiteral("Unexpected value"), QString::fromUtf8(rules.belowMinimum), MessageIcon::Error,
-                    MessageButtons::Ok);
+        showMessage(QStringLiteral("Unexpected value"), QString::fromUtf8(rules.belowMinimum),
+            MessageIcon::Error, MessageButtons::Ok);
         field->setText(fallback);
         refocusValueField(field);
         passed = false;
@@ -575,8 +573,8 @@ void frmMain::focusBrowseDestination()
     ui_->cmdBrowseD->setFocus();
 }
 
-platform::MessageAnswer frmMain::showMessage(const QString& title, const QString& text,
-                                             platform::MessageIcon icon, platform::MessageButtons buttons)
+platform::MessageAnswer frmMain::showMessage(
+    const QString& title, const QString& text, platform::MessageIcon icon, platform::MessageButtons buttons)
 {
     return services_.messages->show(this, title, text, icon, buttons);
 }

@@ -48,9 +48,8 @@ public:
     void setBusyPointer(bool busy) override;
     void focusBrowseSource() override;
     void focusBrowseDestination() override;
-    platform::MessageAnswer showMessage(const QString& title, const QString& text,
-                                        platform::MessageIcon icon,
-                                        platform::MessageButtons buttons) override;
+    platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
+        platform::MessageButtons buttons) override;
     void openFolderPicker() override;
 
 protected:
