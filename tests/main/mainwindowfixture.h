@@ -24,7 +24,8 @@ struct MainWindowFixture {
     {
         window.show();
         window.activateWindow();
-        QTest::qWaitForWindowActive(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("the main window did not become active");
     }
 
     template <typename T = QWidget> T* control(const char* name)

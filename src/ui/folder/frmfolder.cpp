@@ -2,6 +2,7 @@
 
 #include "ui/folder/folderitemdelegate.h"
 #include "ui/info/windowlook.h"
+#include "ui/programimages.h"
 #include "ui/mainfields.h"
 #include "ui_frmfolder.h"
 
@@ -26,7 +27,7 @@ frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWi
     , fields_(fields)
     , services_(services)
 {
-    look::loadImages();
+    loadProgramImages();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     look::prepareWindow(this, clientSize);

@@ -2,6 +2,7 @@
 
 #include "ui/info/addresses.h"
 #include "ui/info/windowlook.h"
+#include "ui/programimages.h"
 #include "ui_frmabout.h"
 
 namespace quarnix::ui {
@@ -18,7 +19,7 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     , ui_(std::make_unique<Ui::frmAbout>())
     , addresses_(addresses)
 {
-    look::loadImages();
+    loadProgramImages();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     look::prepareWindow(this, clientSize);
@@ -29,7 +30,7 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     ui_->Label3->setText(addresses::authorName());
     ui_->lblEmail->setText(addresses::email());
     ui_->lblWebsite->setText(addresses::website());
-    ui_->Image1->setPixmap(look::programIcon().pixmap(imageSize, imageSize));
+    ui_->Image1->setPixmap(programIcon().pixmap(imageSize, imageSize));
     look::prepareFrameLines(this);
     look::centreOnScreen(this);
 

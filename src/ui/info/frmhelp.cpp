@@ -2,6 +2,7 @@
 
 #include "ui/info/addresses.h"
 #include "ui/info/windowlook.h"
+#include "ui/programimages.h"
 #include "ui_frmhelp.h"
 
 namespace quarnix::ui {
@@ -16,7 +17,7 @@ frmHelp::frmHelp(QWidget* owner)
     : QWidget(owner, Qt::Window)
     , ui_(std::make_unique<Ui::frmHelp>())
 {
-    look::loadImages();
+    loadProgramImages();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     look::prepareWindow(this, clientSize);

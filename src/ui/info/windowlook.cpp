@@ -1,7 +1,7 @@
 #include "ui/info/windowlook.h"
 
-#include "ui/info/classicfonts.h"
-#include "ui/main/programimages.h"
+#include "ui/layoutfonts.h"
+#include "ui/programimages.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -9,12 +9,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
-
-// Q_INIT_RESOURCE must be used outside any namespace.
-static void registerSecondaryResources()
-{
-    Q_INIT_RESOURCE(secondary);
-}
 
 namespace quarnix::ui::look {
 
@@ -30,25 +24,10 @@ bool isFrameLine(const QFrame* frame)
 
 } // namespace
 
-void loadImages()
-{
-    loadProgramImages();
-    static const bool registered = (registerSecondaryResources(), true);
-    Q_UNUSED(registered);
-}
-
-QIcon programIcon()
-{
-    loadImages();
-    QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/quarnix-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
 
 QCursor linkPointer()
 {
-    loadImages();
+    loadProgramImages();
     return QCursor(QPixmap(QStringLiteral(":/secondary/link-hand.png")), linkHotSpotX, linkHotSpotY);
 }
 
@@ -63,7 +42,7 @@ void prepareWindow(QWidget* window, QSize client)
     window->setBackgroundRole(QPalette::Button);
     window->setAutoFillBackground(true);
     window->setWindowIcon(programIcon());
-    window->setFont(dialogFont());
+    window->setFont(windowFont());
 }
 
 void centreOnScreen(QWidget* window)
@@ -91,7 +70,7 @@ void prepareFrameLines(QWidget* window)
 
 void styleHeading(QLabel* label)
 {
-    QFont font = arialFont();
+    QFont font = arialFont(8.25);
     font.setBold(true);
     font.setUnderline(true);
     label->setFont(font);

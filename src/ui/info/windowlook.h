@@ -11,14 +11,6 @@ class QWidget;
 // links and their fixed, unresizable frame.
 namespace quarnix::ui::look {
 
-// Registers the pictures of these windows and the program icon, which live in a
-// static library whose resources the linker would otherwise leave out. Every
-// window calls it before it builds its controls.
-void loadImages();
-
-// The program icon in its 16, 32 and 48 pixel images.
-QIcon programIcon();
-
 // The pointing hand shown over links, its hot spot at the fingertip.
 QCursor linkPointer();
 

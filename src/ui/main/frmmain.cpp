@@ -5,14 +5,12 @@
 #include "engine/numbertext.h"
 #include "engine/splitjob.h"
 #include "ui/info/addresses.h"
-#include "ui/main/programimages.h"
+#include "ui/layoutfonts.h"
+#include "ui/programimages.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
@@ -75,65 +73,6 @@ constexpr ValueFieldRules sizeRules { 1.25, 1.25,
     "The minimum split size for a file need to be 1.25 MB. Go through readme.txt in the installation for "
     "details." };
 
-// The first installed family of `families`, else the desktop's sans-serif.
-QFont layoutFont(const QStringList& families, qreal pointSize)
-{
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    for (const QString& family : families) {
-        if (QFontDatabase::hasFamily(family)) {
-            font.setFamily(family);
-            break;
-        }
-    }
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
-// Every caption was fitted to Arial's widths. The captions together run 452 pixels
-// in Arial (and its metric twins) at 11 pixels, the size of 8.25 pt at 96 dpi.
-constexpr auto arialSample
-    = "Source File: Destination Folder: Chunk Size: MB Chunks Count: Default Split Help About Exit";
-constexpr double arialSampleWidthPerPixel = 452.0 / 11.0;
-
-// A wider face standing in for Arial is narrowed to Arial's widths, so that no
-// caption runs out of its box.
-QFont narrowedToArialWidths(QFont font)
-{
-    const double allowed = arialSampleWidthPerPixel * QFontInfo(font).pixelSize();
-    const double width = QFontMetricsF(font).horizontalAdvance(QString::fromLatin1(arialSample));
-    if (width > allowed + 0.5)
-        font.setStretch(int(100.0 * allowed / width));
-    return font;
-}
-
-// The layout's own font is a bitmap face Linux does not have. Its place is taken
-// by Arial or a face with Arial's metrics, or failing those the desktop's
-// sans-serif at Arial's widths.
-QFont windowFont()
-{
-    return narrowedToArialWidths(
-        layoutFont({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo") },
-            8.25));
-}
-
-QFont addressFont()
-{
-    QFont font = layoutFont(
-        { QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo") }, 9.75);
-    font.setBold(true);
-    return font;
-}
-
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const int size : { 16, 32, 48 })
-        icon.addFile(QStringLiteral(":/icons/quarnix-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
 } // namespace
 
 frmMain::frmMain(const platform::Services& services, QWidget* parent)
@@ -177,7 +116,9 @@ void frmMain::applyLook()
 void frmMain::applyFonts()
 {
     setFont(windowFont());
-    ui_->Label3->setFont(addressFont());
+    QFont address = arialFont(9.75);
+    address.setBold(true);
+    ui_->Label3->setFont(address);
 }
 
 void frmMain::prepareDropTarget()

@@ -1,0 +1,68 @@
+#include "ui/layoutfonts.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QStringList>
+
+namespace quarnix::ui {
+
+namespace {
+
+constexpr qreal layoutPointSize = 8.25;
+
+// The first installed family of `families`, else the desktop's sans-serif.
+QFont firstInstalled(const QStringList& families, qreal pointSize)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    for (const QString& family : families) {
+        if (QFontDatabase::hasFamily(family)) {
+            font.setFamily(family);
+            break;
+        }
+    }
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+const QStringList arialFamilies
+    = { QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo") };
+
+// The main window's captions run 452 pixels in Arial (and its metric twins) at
+// 11 pixels, the size of 8.25 pt at 96 dpi.
+constexpr auto arialSample
+    = "Source File: Destination Folder: Chunk Size: MB Chunks Count: Default Split Help About Exit";
+constexpr double arialSampleWidthPerPixel = 452.0 / 11.0;
+
+// MS Sans Serif runs about 6 % narrower than Arial at the same height; at Arial's
+// full width the longer help texts wrap to a line their boxes have no room for.
+constexpr double sansSerifToArialWidth = 0.94;
+
+QFont narrowedToSansSerifWidths(QFont font)
+{
+    const double allowed = sansSerifToArialWidth * arialSampleWidthPerPixel * QFontInfo(font).pixelSize();
+    const double width = QFontMetricsF(font).horizontalAdvance(QString::fromLatin1(arialSample));
+    if (width > allowed)
+        font.setStretch(int(100.0 * allowed / width));
+    return font;
+}
+
+} // namespace
+
+QFont windowFont()
+{
+    const QStringList original = { QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif") };
+    for (const QString& family : original) {
+        if (QFontDatabase::hasFamily(family))
+            return firstInstalled({ family }, layoutPointSize);
+    }
+    return narrowedToSansSerifWidths(firstInstalled(arialFamilies, layoutPointSize));
+}
+
+QFont arialFont(qreal pointSize)
+{
+    return firstInstalled(arialFamilies, pointSize);
+}
+
+} // namespace quarnix::ui
