@@ -43,7 +43,7 @@ bool ChunkCopier::write(const QString& path)
         return false;
     qint64 done = firstBlock_;
 
-    if (kernelCopyWorks_ && length_ - done >= kernelCopyThreshold) {
+    if (kernelCopyWorks_ && offset_ % pageSize == 0 && length_ - done >= kernelCopyThreshold) {
         const qint64 rest = length_ - done;
         const auto result = platform::kernelCopyRange(source_, offset_ + done, chunk.file(), rest);
         if (result.status == platform::KernelCopyStatus::Unsupported)
