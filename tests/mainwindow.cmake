@@ -4,7 +4,3 @@ foreach(suite layout settings source split lifecycle)
         SOURCES main/${suite}test.cpp main/mainwindowfixture.h
         LIBS quarnix_ui quarnix_test_support)
 endforeach()
-
-# Draws the window to a PNG for the README.
-add_executable(quarnix_render_main main/render_main.cpp)
-target_link_libraries(quarnix_render_main PRIVATE quarnix_ui quarnix_test_support)

@@ -1,10 +1,6 @@
 # The folder picker, the help and About windows, GotoWeb and F1, driven through
 # QTest on the offscreen platform.
 
-# Draws the three windows to PNG files for the README.
-add_executable(quarnix_render_secondary secondary/render_secondary.cpp)
-target_link_libraries(quarnix_render_secondary PRIVATE quarnix_ui quarnix_test_support)
-
 add_library(quarnix_secondary_testing STATIC secondary/secondarytesting.h secondary/secondarytesting.cpp)
 target_link_libraries(quarnix_secondary_testing PUBLIC quarnix_ui quarnix_test_support)
 
