@@ -99,18 +99,25 @@ for ((round = 1; round <= rounds; round++)); do
 done
 
 median() { tr ' ' '\n' | grep -v '^$' | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+best() { tr ' ' '\n' | grep -v '^$' | sort -n | head -n 1; }
 
-declare -A med=()
-printf '%-28s %10s %14s   %s\n' "tool" "median ms" "peak RSS KiB" "all runs (ms)"
+# The ratios use each tool's best run: on a shared virtual machine a run can
+# only be slowed down by others, never sped up, so the best run is the one
+# closest to the tool's own cost. Medians are shown beside them.
+declare -A med=() top=()
+printf '%-28s %8s %10s %14s   %s\n' "tool" "best ms" "median ms" "peak RSS KiB" "all runs (ms)"
 for tool in "${tools[@]}"; do
     med[$tool]=$(echo "${times[$tool]}" | median)
-    printf '%-28s %10s %14s   %s\n' "${label[$tool]}" "${med[$tool]}" "${peaks[$tool]:--}" "${times[$tool]}"
+    top[$tool]=$(echo "${times[$tool]}" | best)
+    printf '%-28s %8s %10s %14s   %s\n' "${label[$tool]}" "${top[$tool]}" "${med[$tool]}" "${peaks[$tool]:--}" \
+        "${times[$tool]}"
 done
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 echo
-echo "count 2 / cp:          $(ratio "${med[quarnix_count]}" "${med[cp]}")   (target <= 1.10)"
-echo "size 1.25 / cp:        $(ratio "${med[quarnix_size]}" "${med[cp]}")   (target <= 1.30)"
-echo "size 1.25 / split -b:  $(ratio "${med[quarnix_size]}" "${med[split_b]}")   (target <= 0.70)"
+echo "                       best   median"
+echo "count 2 / cp:          $(ratio "${top[quarnix_count]}" "${top[cp]}")   $(ratio "${med[quarnix_count]}" "${med[cp]}")   (target <= 1.10)"
+echo "size 1.25 / cp:        $(ratio "${top[quarnix_size]}" "${top[cp]}")   $(ratio "${med[quarnix_size]}" "${med[cp]}")   (target <= 1.30)"
+echo "size 1.25 / split -b:  $(ratio "${top[quarnix_size]}" "${top[split_b]}")   $(ratio "${med[quarnix_size]}" "${med[split_b]}")   (target <= 0.70)"
 echo "peak RSS size 1.25 / count 2: ${peaks[quarnix_size]:--} / ${peaks[quarnix_count]:--} KiB (target < 24576, within 2048)"
 
 # Only now, after the last run, do the outputs go.
