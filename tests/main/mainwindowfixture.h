@@ -1,26 +1,31 @@
 #pragma once
 
 // The real main window on fake services, shown and active, with short ways to its
-// controls and to the user's typing.
+// controls, to the user's typing and to the message boxes it showed.
 
 #include "fakeservices.h"
 #include "ui/main/frmmain.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace quarnix::testing {
+
+// A message box as the tests compare it, all in one line, its buttons read "OK" or
+// "Yes No".
+inline QString box(const QString& title, const QString& text,
+    platform::MessageIcon icon = platform::MessageIcon::Error, bool yesNo = false)
+{
+    return QStringLiteral("%1|%2|%3|%4").arg(title, text).arg(int(icon)).arg(yesNo ? "Yes No" : "OK");
+}
 
 struct MainWindowFixture {
     FakeServices fakes;
     ui::frmMain window;
 
+    // The path style has to be in place before the window reads it.
     explicit MainWindowFixture(platform::PathStyle style = platform::nativePathStyle())
-        : window(servicesIn(style))
+        : window((fakes.volumes.style = style, fakes.services()))
     {
         window.show();
         window.activateWindow();
@@ -28,40 +33,44 @@ struct MainWindowFixture {
             qWarning("the main window did not become active");
     }
 
-    template <typename T = QWidget> T* control(const char* name)
+    template <typename T = QWidget> T* get(const char* name)
     {
         T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s of type %s", name, T::staticMetaObject.className());
-        return found;
+        return found ? found : (qFatal("no control %s", name), nullptr);
+    }
+    QLineEdit* edit(const char* name) { return get<QLineEdit>(name); }
+
+    template <typename... Names> QStringList texts(Names... names)
+    {
+        return { get(names)->property("text").toString()... };
     }
 
-    QLineEdit* edit(const char* name) { return control<QLineEdit>(name); }
-    QPushButton* button(const char* name) { return control<QPushButton>(name); }
-    QRadioButton* option(const char* name) { return control<QRadioButton>(name); }
-    QLabel* label(const char* name) { return control<QLabel>(name); }
+    QStringList messages() const
+    {
+        QStringList result;
+        for (const ShownMessage& m : fakes.messages.shown)
+            result << box(m.title, m.text, m.icon, m.buttons == platform::MessageButtons::YesNo);
+        return result;
+    }
+
+    bool busy() const { return window.cursor().shape() == Qt::WaitCursor; }
 
     // Puts the cursor in `field` and replaces its text by typing, as a user would.
     static void type(QLineEdit* field, const QString& text)
     {
         field->setFocus(Qt::MouseFocusReason);
         field->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
     }
-
     static void click(QWidget* target) { QTest::mouseClick(target, Qt::LeftButton); }
-
-    QWidget* focused() const { return QApplication::focusWidget(); }
-
-private:
-    // The path style has to be in place before the window reads it.
-    platform::Services servicesIn(platform::PathStyle style)
+    // A click on the control of that name, or else the keys, pressed where the focus is.
+    void act(const QString& how)
     {
-        fakes.volumes.style = style;
-        return fakes.services();
+        if (QWidget* target = window.findChild<QWidget*>(how))
+            click(target);
+        else
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(how));
     }
 };
 
