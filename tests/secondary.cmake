@@ -1,21 +1,6 @@
-# The folder picker, the help and About windows, GotoWeb and F1, driven through
-# QTest on the offscreen platform.
+# The folder picker, the help and About windows, GotoWeb and F1, opened from the
+# real main window and driven through QTest on the offscreen platform.
 
-add_library(quarnix_secondary_testing STATIC secondary/secondarytesting.h secondary/secondarytesting.cpp)
-target_link_libraries(quarnix_secondary_testing PUBLIC quarnix_ui quarnix_test_support)
-
-quarnix_add_test(secondary_folder_tests
-    SOURCES secondary/foldertest.cpp
-    LIBS quarnix_secondary_testing quarnix_ui quarnix_test_support)
-
-quarnix_add_test(secondary_info_tests
-    SOURCES secondary/infotest.cpp
-    LIBS quarnix_secondary_testing quarnix_ui quarnix_test_support)
-
-quarnix_add_test(secondary_windows_tests
-    SOURCES secondary/secondarywindowstest.cpp
-    LIBS quarnix_secondary_testing quarnix_ui quarnix_test_support)
-
-quarnix_add_test(secondary_main_tests
-    SOURCES secondary/mainintegrationtest.cpp
+quarnix_add_test(secondary_tests
+    SOURCES secondary/secondarytest.cpp secondary/secondarytesting.h
     LIBS quarnix_ui quarnix_test_support)

@@ -1,36 +1,77 @@
 #pragma once
 
-#include "platform/pathrules.h"
-#include "ui/mainfields.h"
+// Helpers for driving the secondary windows as a user would.
 
-#include <QStringList>
-#include <optional>
+#include "fakeservices.h"
 
-class QWidget;
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QtTest>
+#include <algorithm>
 
 namespace quarnix::testing {
 
-// The main window's path fields as the folder picker sees them. Every write is
-// kept, and the destination field's own rule runs on it as in the real window.
-class FakeFields final : public ui::MainFields {
-public:
-    QString sourceText() const override { return source; }
-    void setDestinationText(const QString& text) override
-    {
-        written.append(text);
-        destination = platform::applyDestinationRule(text, platform::nativePathStyle());
+template <class T>
+T* child(const QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+inline void press(const QWidget* window, const char* button)
+{
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// How many windows of type T exist, owned or not: a second one is a fault.
+template <class T>
+int instances()
+{
+    const QWidgetList all = QApplication::allWidgets();
+    return int(std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<T*>(w); }));
+}
+
+// Moves the pointer to `at` in `control` and clicks there `clicks` times. The events
+// go through the window system, which finds the control under the pointer as it
+// would for a user.
+inline void pointAt(QWidget* control, QPoint at, int clicks = 0)
+{
+    QWindow* window = control->window()->windowHandle();
+    at = control->mapTo(control->window(), at);
+    if (clicks == 0)
+        QTest::mouseMove(window, at);
+    else if (clicks == 1)
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+}
+
+// The labels and buttons of `window` whose caption does not fit its box in the font
+// it is drawn with. A label wraps at word boundaries inside its box, so a long word
+// sticks out sideways and too many lines stick out below; a button's caption is
+// drawn inside the style's contents rectangle.
+inline QStringList clippedCaptions(const QWidget* window)
+{
+    QStringList clipped;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+        const QRect box = label->contentsRect();
+        // Laid out in a box of unlimited height: Qt stops at the box's bottom otherwise.
+        const QSize needed =
+            label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000), flags, label->text()).size();
+        if (needed.boundedTo(box.size()) != needed)
+            clipped.append(label->objectName());
     }
-
-    QString source;
-    QString destination;
-    QStringList written;
-};
-
-// Every label and button of `window` whose caption does not fit its box in the
-// font it is drawn with, as "name: why" lines; empty when all fit.
-QStringList clippedCaptions(const QWidget* window);
-
-// Lets windows closed with WA_DeleteOnClose go.
-void deleteClosedWindows();
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect box = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        if (needed.boundedTo(box.size()) != needed)
+            clipped.append(button->objectName());
+    }
+    return clipped;
+}
 
 } // namespace quarnix::testing
