@@ -1,0 +1,172 @@
+#pragma once
+
+// What the engine suites share: the main window as the split job sees it, real
+// files in temporary folders, and the words users must see. The words are written
+// out here on their own, so that a changed word in the program fails a test.
+
+#include "engine/batchfile.h"
+#include "engine/splitjob.h"
+#include "engine/splitwindow.h"
+#include "fakeservices.h"
+#include "platform/batchcodepage.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+namespace quarnix::testing {
+
+using engine::SplitOutcome;
+using Lengths = QList<qint64>;
+
+// Random bytes, so a chunk cut at the wrong place never compares equal by chance.
+inline QByteArray randomBytes(qint64 length, quint32 seed = 7)
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    QRandomGenerator random(seed);
+    std::generate(bytes.begin(), bytes.end(), [&] { return char(random()); });
+    return bytes;
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Everything in a folder, hidden entries and dangling links included, sorted.
+inline QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+inline QStringList chunkNames(const QString& prefix, int count)
+{
+    QStringList names;
+    for (int k = 1; k <= count; ++k)
+        names << prefix + u'.' + QString::number(k);
+    return names;
+}
+
+// The batch file the job must leave. Its bytes are pinned down line by line in the
+// rules tests; here it only has to be the one for these names.
+inline QByteArray batchBytes(const QString& prefix, int chunks, const QString& name, bool deletesItself = true)
+{
+    return platform::encodeForBatchFile(engine::batchFileText({prefix, chunks, name, deletesItself})).value();
+}
+
+// Event lines, where the title of a box whose words never change stands for the
+// whole box as Job records it: "[TITLE] TEXT {ICON, BUTTONS}".
+inline QStringList seen(const QStringList& lines)
+{
+    static const QStringList all {
+        "[Error] Some error occured while doing the so job. Make sure that you have enough disk space. "
+        "{error, OK}",
+        "[Suggestion] You have chosen to split the source file directly to the floppy. Although this operation "
+        "can be performed efficiently and smoothly, yet due to the low speed of the floppy-drive the application "
+        "might seem 'Not-Responding' during the split operation. Would you like to continue? {question, Yes/No}",
+        "[Lack of space] The selected drive doesn't have enough space, to hold the split. Either reduce the split "
+        "size or try selecting another location. {warning, OK}",
+        "[Enter next floppy] The current disk in the drive is full. Enter another floppy in the drive and press "
+        "Ok when ready. {information, OK}",
+        "[Enter last floppy] The current disk in the drive is full. Enter last floppy in the drive and press Ok "
+        "when ready. {information, OK}"};
+    QStringList events;
+    for (const QString& line : lines)
+        events << all.filter('[' + line + "] ").value(0, line);
+    return events;
+}
+
+// The fields written back, trimmed, then the hourglass.
+inline QStringList start(const QString& source, const QString& destination)
+{
+    return {"source=" + source, "destination=" + destination, "status=Wait... split operation is in progress...",
+            "repaint window", "pointer busy"};
+}
+
+inline QStringList processing(const QStringList& chunks)
+{
+    QStringList events;
+    for (const QString& name : chunks)
+        events << "status=Wait... split operation is in progress...Processing " + name << "repaint status";
+    return events;
+}
+
+inline QStringList finish(const QString& prefix, const QString& name)
+{
+    return {"status=Wait... split operation completed...Processing " + prefix + ".bat", "repaint status",
+            "status=The split operation has been completed.", "pointer default",
+            "[Done] Job was done successfully. Run " + prefix + ".bat file to re-assemble " + name
+                + ". {information, OK}",
+            "status="};
+}
+
+// The one error report.
+inline QStringList failure()
+{
+    return seen({"status=Some error occured, during operation.", "pointer default", "Error", "status="});
+}
+
+// A temporary folder for the source with the destination folder in it, and the main
+// window as the split job sees it, without widgets. Every call the job makes is one
+// line in `events`: "source=T", "destination=T", "status=T", "repaint status",
+// "repaint window", "pointer busy", "pointer default", "focus source", "focus
+// destination", "picker", and each message box.
+struct Job final : engine::SplitWindow {
+    QTemporaryDir tmp;
+    QString out = tmp.filePath("out");
+    QString source, destination = out, number = "2", size = "1.25";
+    bool bySize = true;
+    QStringList events;
+    std::function<void(const QString&)> onEvent = [](const QString&) {}; // while a box would be up, too
+    platform::MessageAnswer answer = platform::MessageAnswer::Yes; // to the one question
+    FakeVolumes volumes;
+    QLocale locale = QLocale::c();
+
+    Job() { QDir().mkpath(out); volumes.style = platform::PathStyle::Posix; }
+    // Writes the source file and points the window at it.
+    QByteArray makeSource(const QString& name, qint64 length)
+    {
+        return writeFile(source = tmp.filePath(name), randomBytes(length)) ? readFile(source) : "not written";
+    }
+    SplitOutcome run() { return engine::SplitJob(*this, volumes, locale).run(); }
+    QString outFile(const QString& name) const { return QDir(out).filePath(name); }
+    void record(const QString& event) { onEvent((events << event).last()); }
+
+    QString sourceText() const override { return source; }
+    void setSourceText(const QString& text) override { record("source=" + (source = text)); }
+    QString destinationText() const override { return destination; }
+    // Like the real field, the text takes its kept form at once.
+    void setDestinationText(const QString& text) override
+    {
+        record("destination=" + (destination = platform::applyDestinationRule(text, volumes.style)));
+    }
+    QString numberText() const override { return number; }
+    QString sizeText() const override { return size; }
+    bool isSizeSelected() const override { return bySize; }
+    void setStatus(const QString& text) override { record("status=" + text); }
+    void repaintStatus() override { record("repaint status"); }
+    void repaintWindow() override { record("repaint window"); }
+    void setBusyPointer(bool on) override { record(on ? "pointer busy" : "pointer default"); }
+    void focusBrowseSource() override { record("focus source"); }
+    void focusBrowseDestination() override { record("focus destination"); }
+    void openFolderPicker() override { record("picker"); }
+    platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
+                                        platform::MessageButtons buttons) override
+    {
+        static const char* const icons[] = {"error", "warning", "information", "question"};
+        const bool ok = buttons == platform::MessageButtons::Ok;
+        record(QStringLiteral("[%1] %2 {%3, %4}").arg(title, text, icons[int(icon)], ok ? "OK" : "Yes/No"));
+        return ok ? platform::MessageAnswer::Ok : answer;
+    }
+};
+
+} // namespace quarnix::testing
