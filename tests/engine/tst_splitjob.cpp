@@ -173,6 +173,36 @@ private slots:
         QVERIFY(job.volumes.queries.isEmpty()); // no free-space check off a floppy
     }
 
+    // The entry checks end the job before the hourglass; only an empty text is
+    // missing, so a text of blanks goes on and fails as a missing source.
+    void entryChecks_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QStringList>("events");
+        const QString noSource = "[Source file missing] Please specify a source file name before proceeding "
+                                 "to this step. {warning, OK}";
+        const QString noDestination = "[Destination folder missing] Please specify a destination folder before "
+                                      "proceeding to this step. {warning, OK}";
+        QTest::newRow("no source") << "" << "/tmp" << QStringList {noSource, "focus source"};
+        QTest::newRow("no destination")
+            << "  /tmp/x.doc " << "" << QStringList {"source=/tmp/x.doc", noDestination, "focus destination"};
+        QTest::newRow("blanks") << "  " << " " << start("", "") + failure();
+    }
+
+    void entryChecks()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, destination);
+        QFETCH(QStringList, events);
+        Job job;
+        job.source = source;
+        job.destination = destination;
+        QCOMPARE(job.run(), events.last().startsWith("focus") ? SplitOutcome::Stopped : SplitOutcome::Failed);
+        QCOMPARE(job.events, events);
+        QVERIFY(entriesOf(job.out).isEmpty());
+    }
+
     // Every failure is the error report: nothing written beyond the chunks whose
     // status line went up, no batch file, and no chunk padded or cut silently.
     void failures_data()
