@@ -10,6 +10,11 @@ namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
 
+// The command interpreter refuses longer lines ("The input line is too long.")
+// without setting an error level, so the Del lines after a refused Copy would
+// delete every chunk with nothing joined. A little under its 8,191 characters.
+constexpr qsizetype longestLine = 8000;
+
 // A name inside double quotes: only "%" still means something to the command
 // interpreter there.
 QString quoted(const QString& name)
@@ -39,6 +44,29 @@ bool isBatchSafeName(const QString& fileName)
     return platform::encodeForBatchFile(fileName).has_value();
 }
 
+namespace {
+
+// One Copy line when it fits; otherwise the first line joins as many chunks as fit
+// and each further line appends the next ones to the joined file, so every line
+// stays within the interpreter's limit.
+QString joinLines(const QStringList& chunks, const QString& joined)
+{
+    const QString checked = QStringLiteral("If errorlevel 1 Goto End") + lineEnd;
+    QString text;
+    QString line;
+    for (const QString& chunk : chunks) {
+        const QString tail = u' ' + joined;
+        if (!line.isEmpty() && line.size() + 1 + chunk.size() + tail.size() > longestLine) {
+            text += line + tail + lineEnd + checked;
+            line = QStringLiteral("Copy /b ") + joined;
+        }
+        line += (line.isEmpty() ? QStringLiteral("Copy /b ") : QStringLiteral("+")) + chunk;
+    }
+    return text + line + u' ' + joined + lineEnd + checked;
+}
+
+} // namespace
+
 QString batchFileText(const BatchFileContent& content)
 {
     QStringList chunks;
@@ -48,8 +76,7 @@ QString batchFileText(const BatchFileContent& content)
     QString text;
     for (const QString& chunk : chunks)
         text += QStringLiteral("If not exist ") + chunk + QStringLiteral(" Goto End") + lineEnd;
-    text += QStringLiteral("Copy /b ") + chunks.join(u'+') + u' ' + quoted(content.sourceFileName) + lineEnd;
-    text += QStringLiteral("If errorlevel 1 Goto End") + lineEnd;
+    text += joinLines(chunks, quoted(content.sourceFileName));
     for (const QString& chunk : chunks)
         text += QStringLiteral("Del ") + chunk + lineEnd;
     if (content.deletesItself)

@@ -111,6 +111,24 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
+    // The interpreter refuses lines past 8,191 characters and then goes on to the
+    // Del lines: a long join is spread over Copy lines that append, each checked.
+    void longJoinFitsTheInterpreter()
+    {
+        const QStringList lines = engine::batchFileText({"reportdoc", 3000, "report.doc", true}).split("\r\n");
+        QStringList copied;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QVERIFY(lines[i].size() <= 8191);
+            if (!lines[i].startsWith("Copy /b "))
+                continue;
+            QCOMPARE(lines[i + 1], "If errorlevel 1 Goto End");
+            QStringList names = lines[i].mid(8).split(' ').first().split('+');
+            QCOMPARE(names.takeFirst(), copied.isEmpty() ? "\"reportdoc.1\"" : "\"report.doc\"");
+            copied << (copied.isEmpty() ? QStringList {"\"reportdoc.1\""} : QStringList()) << names;
+        }
+        QCOMPARE(copied, chunkNames("\"reportdoc", 3000).replaceInStrings(QRegularExpression("$"), "\""));
+    }
+
     void splits_data()
     {
         QTest::addColumn<SplitRow>("row");
