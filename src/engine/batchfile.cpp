@@ -4,6 +4,9 @@
 #include "engine/freshfile.h"
 #include "platform/batchcodepage.h"
 
+#include <QRegularExpression>
+#include <algorithm>
+
 namespace quarnix::engine {
 
 namespace {
@@ -31,16 +34,34 @@ QString batchFileName(const QString& chunkPrefix)
     return chunkPrefix + QStringLiteral(".bat");
 }
 
+namespace {
+
+// Characters no Windows file name holds. POSIX names can: a backslash or a colon
+// would point the batch file's Copy and Del lines at another folder or drive, a
+// wildcard at other files.
+bool isForbiddenInWindowsNames(QChar ch)
+{
+    return QStringView(u"\\/:*?\"<>|").contains(ch) || ch.category() == QChar::Other_Control;
+}
+
+// CON, NUL, COM1 and the like name devices in every folder, whatever follows the
+// first dot; Windows also drops a trailing dot or blank, so "a." names "a".
+bool isWindowsDeviceOrTrimmed(const QString& name)
+{
+    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\.|$)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return device.match(name).hasMatch() || name.endsWith(u'.') || name.endsWith(u' ');
+}
+
+} // namespace
+
 bool isBatchSafeName(const QString& fileName)
 {
-    for (const QChar ch : fileName) {
-        if (ch == u'"' || ch.category() == QChar::Other_Control)
-            return false;
-        // Wildcards: "Del" and "If not exist" would match other files with them.
-        // Windows names never hold them, but POSIX names can.
-        if (ch == u'*' || ch == u'?' || ch == u'<' || ch == u'>')
-            return false;
-    }
+    if (std::any_of(fileName.begin(), fileName.end(), isForbiddenInWindowsNames))
+        return false;
+    const QString prefix = chunkPrefix(fileName).value_or(fileName);
+    if (isWindowsDeviceOrTrimmed(fileName) || isWindowsDeviceOrTrimmed(prefix))
+        return false;
     return platform::encodeForBatchFile(fileName).has_value();
 }
 

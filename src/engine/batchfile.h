@@ -17,8 +17,9 @@ struct BatchFileContent {
 QString batchFileName(const QString& chunkPrefix);
 
 // Whether `fileName` can stand inside the batch file's quotes and still name the
-// same file and no other: no double quote, no control character, no wildcard, and
-// every character in the batch file's code page.
+// same file and no other on the Windows machine that runs it: none of the
+// characters Windows names cannot hold, no device name, no trailing dot or blank,
+// and every character in the batch file's code page.
 bool isBatchSafeName(const QString& fileName);
 
 // The lines, each ending in CR LF. The chunk files are deleted only when every one

@@ -45,7 +45,6 @@ public:
     // file cannot be written; what was written stays.
     bool write(const QString& path);
 
-    bool copy(qint64 offset, qint64 length, const QString& path) { return read(offset, length) && write(path); }
 
 private:
     bool readBlock(qint64 offset, qint64 length);

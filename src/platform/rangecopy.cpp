@@ -39,6 +39,8 @@ KernelCopyResult kernelCopyRange(QFile& source, qint64 offset, QFile& target, qi
                 return {KernelCopyStatus::Unsupported, 0};
             return {KernelCopyStatus::Failed, copied};
         }
+        if (step == 0 && copied == 0)
+            return {KernelCopyStatus::Unsupported, 0}; // some file systems answer 0 for "cannot"
         if (step == 0)
             break; // the source ended early
         copied += step;

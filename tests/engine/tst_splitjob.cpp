@@ -148,7 +148,10 @@ private slots:
         row("1.44 MB, one byte short", {"report.doc", 1509948, true, "1.44", {}, {}, "1.4399995803833"});
         row("German 1,25", {"report.doc", 5, true, "1,25", {}, {}, "1,25", "de_DE"});
         // ... or a name that cannot be written safely into the batch file.
-        for (const QString name : {"a\"b.doc", "a\nb.doc", "a\rb.doc", "a*b.doc", "日本.doc"})
+        // Backslashes and colons would reach other folders and drives on Windows,
+        // where device names and trailing dots or blanks name other things too.
+        for (const QString name : {"a\"b.doc", "a\nb.doc", "a\rb.doc", "a*b.doc", "日本.doc", "..\\..\\win.ini",
+                 "C:x.doc", "nul.txt", "Com1.tar.gz", "CON.doc", "report.doc."})
             row(qPrintable("unsafe name " + name.toUtf8().toPercentEncoding()),
                 {name, 3000000, true, "1.25", {}, {}, "unsafe"});
     }
