@@ -81,6 +81,8 @@ private slots:
         f.window.setStatus(u"Wait... split operation is in progress...Processing reportdoc.12"_s);
         for (QWidget* control : f.window.findChildren<QWidget*>()) {
             const QString text = control->property("text").toString();
+            if (text.isEmpty())
+                continue;
             QStyleOptionButton option;
             option.initFrom(control);
             const auto inside = control->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents

@@ -5,6 +5,7 @@
 #include "engine/numbertext.h"
 #include "engine/splitjob.h"
 #include "ui/info/addresses.h"
+#include "ui/info/windowlook.h"
 #include "ui/layoutfonts.h"
 #include "ui/programimages.h"
 
@@ -12,7 +13,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -30,26 +30,6 @@ constexpr int twips(int value)
 {
     return (value + 7) / 15;
 }
-
-// One of the decorative lines, drawn from its first point up to, but not
-// including, its last one.
-struct FrameLine {
-    int x1, y1, x2, y2;
-};
-
-// Two rectangles: the outer one round the whole window, the inner one round the
-// buttons, the status line and the two labels below them. The right edges run one
-// pixel further down than the bottom edges so that the corners close.
-constexpr FrameLine frameLines[] = {
-    { 120, 120, 6720, 120 }, // Line5
-    { 120, 3840, 6720, 3840 }, // Line6
-    { 120, 120, 120, 3840 }, // Line7
-    { 6720, 120, 6720, 3860 }, // Line8
-    { 240, 1800, 6600, 1800 }, // Line1
-    { 240, 3720, 6600, 3720 }, // Line4
-    { 240, 1800, 240, 3720 }, // Line2
-    { 6600, 1800, 6600, 3740 }, // Line3
-};
 
 constexpr int clientWidth = 6855;
 constexpr int clientHeight = 3990;
@@ -111,6 +91,7 @@ void frmMain::applyLook()
     ui_->Label3->setPalette(address);
     ui_->Label3->setForegroundRole(QPalette::WindowText);
     prepareDropTarget();
+    look::prepareFrameLines(this);
 }
 
 void frmMain::applyFonts()
@@ -151,18 +132,6 @@ void frmMain::showEvent(QShowEvent* event)
         centreOnScreen();
     }
     QWidget::showEvent(event);
-}
-
-void frmMain::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    const QColor ink = palette().color(QPalette::WindowText);
-    for (const FrameLine& line : frameLines) {
-        const QPoint from(twips(line.x1), twips(line.y1));
-        const QPoint to(twips(line.x2), twips(line.y2));
-        painter.fillRect(
-            QRect(from, QSize(std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()))), ink);
-    }
 }
 
 // ---- wiring ----------------------------------------------------------------------
