@@ -116,11 +116,12 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     return SplitOutcome::Done;
 }
 
-qint64 SplitJob::sourceLength() const
+qint64 SplitJob::sourceLength()
 {
     const QFileInfo source(window_.sourceText());
     if (!source.isFile())
         throw Failure{};
+    sourceModified_ = source.lastModified();
     return source.size();
 }
 
@@ -188,7 +189,7 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
 
     // Chunks cut from a file that changed under the job would not join into it.
     const QFileInfo after(source.fileName());
-    if (!after.isFile() || after.size() != plan.sourceLength)
+    if (!after.isFile() || after.size() != plan.sourceLength || after.lastModified() != sourceModified_)
         throw Failure{};
 }
 

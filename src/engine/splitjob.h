@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 
@@ -33,7 +34,7 @@ private:
 
     bool checkEntries();
     SplitOutcome split(RemovableMedia& media);
-    qint64 sourceLength() const;
+    qint64 sourceLength();
     qint64 chunkSize(qint64 sourceLength) const;
     bool refuseUnsafeName(const QString& fileName);
     bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
@@ -45,6 +46,7 @@ private:
     SplitWindow& window_;
     const platform::Volumes& volumes_;
     QLocale locale_;
+    QDateTime sourceModified_;
 };
 
 } // namespace quarnix::engine

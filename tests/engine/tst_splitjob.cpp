@@ -244,6 +244,7 @@ private slots:
         QTest::newRow("source one byte shorter in a short last chunk")
             << "short" << Lengths {2 * chunkLength + 999, 2, 2};
         QTest::newRow("source grows by one byte") << "" << Lengths {3000001, 3, 3};
+        QTest::newRow("source rewritten, same length") << "rewrite" << Lengths {0, 3, 3};
     }
 
     void failures()
@@ -260,6 +261,11 @@ private slots:
         if (situation == "no source" || situation == "folder")
             QVERIFY(QFile::remove(job.source) && (situation == "no source" || QDir().mkpath(job.source)));
         job.onEvent = [&](const QString& event) {
+            QFile rewritten(job.source);
+            if (situation == "rewrite" && event.endsWith("Processing reportdoc.2"))
+                QVERIFY(rewritten.open(QIODevice::ReadWrite) && rewritten.write("x") == 1
+                        && rewritten.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                                 QFileDevice::FileModificationTime));
             if (lengths[0] != 0 && event.endsWith("Processing reportdoc.2"))
                 QVERIFY(lengths[0] < 0 ? QFile::remove(job.source) : QFile::resize(job.source, lengths[0]));
         };
