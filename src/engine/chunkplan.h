@@ -8,8 +8,8 @@ namespace quarnix::engine {
 
 constexpr qint64 bytesPerMegabyte = 1048576;
 
-// Chunk numbers are 16-bit in the files users already have and in the batch
-// files' arithmetic: a job never writes more chunk files than this.
+// Chunk numbers are 16-bit, and a floppy-sized split of any real file stays far
+// below: a job never writes more chunk files than this.
 constexpr int maxChunkCount = 32766;
 
 // The chunk size, in whole bytes, for a size typed in megabytes. Empty when the

@@ -26,8 +26,8 @@ QMessageBox::Icon toQt(MessageIcon icon)
 MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& title, const QString& text,
                                    MessageIcon icon, MessageButtons buttons)
 {
-    // Texts keep the CR LF line breaks users of the program have always seen; a
-    // Qt label wants a bare line feed.
+    // Callers write line breaks as CR LF, as message texts are written on Windows;
+    // a Qt label wants a bare line feed.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(toQt(icon), title, shown, QMessageBox::NoButton, parent);

@@ -15,8 +15,8 @@ namespace quarnix::ui {
 namespace {
 
 constexpr QSize clientSize(225, 234);
-// Where the picker has always opened: its client area 2070 by 2325 twips from the
-// screen's top-left corner.
+// The picker opens at a fixed place near the top-left of the screen, not centred:
+// its client area 2070 by 2325 twips from the screen's corner.
 constexpr QPoint storedPosition(138, 155);
 
 } // namespace
