@@ -53,7 +53,13 @@ struct MainWindowFixture {
         return result;
     }
 
-    bool busy() const { return window.cursor().shape() == Qt::WaitCursor; }
+    // The hourglass over the window and over the controls with a pointer of their own.
+    bool busy() const
+    {
+        return window.cursor().shape() == Qt::WaitCursor
+            && window.findChild<QWidget*>("txtSource")->cursor().shape() == Qt::WaitCursor
+            && window.findChild<QWidget*>("picTarget")->cursor().shape() == Qt::WaitCursor;
+    }
 
     // Puts the cursor in `field` and replaces its text by typing, as a user would.
     static void type(QLineEdit* field, const QString& text)

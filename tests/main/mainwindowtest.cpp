@@ -265,6 +265,7 @@ private slots:
         QCOMPARE(painted.texts.filter(u"Processing"_s), steps);
         QCOMPARE(f.texts("lblStatus"), QStringList { QString() });
         QVERIFY(!f.busy());
+        QCOMPARE(f.control("txtSource")->cursor().shape(), Qt::IBeamCursor); // its own pointer back
     }
 
     void exit()

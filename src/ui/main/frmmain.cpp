@@ -467,10 +467,24 @@ void frmMain::repaintWindow()
 
 void frmMain::setBusyPointer(bool busy)
 {
-    if (busy)
+    // The text fields' I-beam and the drop target's pointer would show through the
+    // window's hourglass; they take it too while the split runs.
+    if (busy && ownPointers_.isEmpty()) {
+        for (QWidget* control : findChildren<QWidget*>()) {
+            if (control->testAttribute(Qt::WA_SetCursor))
+                ownPointers_.append({ control, control->cursor() });
+        }
+    }
+    for (const auto& [control, pointer] : ownPointers_) {
+        if (control)
+            control->setCursor(busy ? QCursor(Qt::WaitCursor) : pointer);
+    }
+    if (busy) {
         setCursor(Qt::WaitCursor);
-    else
+    } else {
         unsetCursor();
+        ownPointers_.clear();
+    }
 }
 
 void frmMain::focusBrowseSource()

@@ -6,6 +6,9 @@
 #include "ui/mainfields.h"
 #include "ui/secondarywindows.h"
 
+#include <QCursor>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -98,6 +101,8 @@ private:
     bool dropFocusingPress_ = false;
     // Centred on the screen when first shown; afterwards where the user puts it.
     bool placed_ = false;
+    // Controls whose own pointer the hourglass covers while a split runs.
+    QList<std::pair<QPointer<QWidget>, QCursor>> ownPointers_;
 };
 
 } // namespace quarnix::ui
