@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(painted.texts.filter(u"Processing"_s), steps);
         QCOMPARE(f.texts("lblStatus"), QStringList { QString() });
         QVERIFY(!f.busy());
-        QCOMPARE(f.control("txtSource")->cursor().shape(), Qt::IBeamCursor); // its own pointer back
+        QCOMPARE(f.window.findChild<QWidget*>("txtSource")->cursor().shape(), Qt::IBeamCursor); // its own, back
     }
 
     void exit()
