@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(painted.texts.filter(u"Processing"_s), steps);
         QCOMPARE(f.texts("lblStatus"), QStringList { QString() });
         QVERIFY(!f.busy());
-        QCOMPARE(f.window.findChild<QWidget*>("txtSource")->cursor().shape(), Qt::IBeamCursor); // its own, back
+        QCOMPARE(f.window.findChild<QWidget*>("txtNumber")->cursor().shape(), Qt::IBeamCursor); // its own, back
     }
 
     void exit()
