@@ -2,6 +2,7 @@
 
 #include "ui_frmmain.h"
 
+#include "engine/jobtexts.h"
 #include "engine/numbertext.h"
 #include "engine/splitjob.h"
 #include "ui/info/addresses.h"
@@ -271,7 +272,7 @@ void frmMain::cmdBrowseClick()
 void frmMain::cmdBrowseDClick()
 {
     if (sourceText().isEmpty()) {
-        showMessage(QStringLiteral("Source file missing"),
+        showMessage(engine::texts::sourceMissingTitle,
             QStringLiteral("First select a source file to split and then the destination folder."),
             MessageIcon::Information, MessageButtons::Ok);
         focusBrowseSource();
@@ -348,7 +349,7 @@ bool frmMain::valueFieldPassesCheck(QLineEdit* field)
     const QString fallback = engine::numberText(rules.defaultValue);
     bool passed = true;
     if (!engine::readNumber(field->text())) {
-        showMessage(QStringLiteral("Error"), QString::fromUtf8(rules.notANumber), MessageIcon::Error,
+        showMessage(engine::texts::errorTitle, QString::fromUtf8(rules.notANumber), MessageIcon::Error,
             MessageButtons::Ok);
         field->setText(fallback);
         refocusValueField(field);
