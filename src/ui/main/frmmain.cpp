@@ -76,12 +76,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(clientWidth), twips(clientHeight));
-    setWindowIcon(programIcon());
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
+    look::prepareWindow(this, QSize(twips(clientWidth), twips(clientHeight)));
     applyFonts();
     ui_->Label3->setText(addresses::website());
     ui_->Label4->setText(QStringLiteral("Quarnix is free to use and to share. It comes with no warranty."));
@@ -97,7 +92,6 @@ void frmMain::applyLook()
 
 void frmMain::applyFonts()
 {
-    setFont(windowFont());
     QFont address = arialFont(9.75);
     address.setBold(true);
     ui_->Label3->setFont(address);
