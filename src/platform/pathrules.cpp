@@ -85,6 +85,20 @@ QString driveSpecOf(const QString& destination, PathStyle style)
     return style == PathStyle::Windows ? destination.left(2) : destination;
 }
 
+QString trimmedPath(const QString& text, PathStyle style)
+{
+    if (style != PathStyle::Windows)
+        return text;
+    // Only blanks count: a tab or line break in a path is the user's business.
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
 bool isFloppyDevice(const QString& device)
 {
     static const QRegularExpression floppy(QStringLiteral("^/dev/fd[0-9]+$"));

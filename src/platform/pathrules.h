@@ -44,6 +44,11 @@ bool isFloppyDriveText(const QString& text);
 // Windows, the folder itself elsewhere.
 QString driveSpecOf(const QString& destination, PathStyle style);
 
+// The path as the split job takes it from a path field. Windows names cannot end in
+// a blank, so there the blanks around the path are only typing noise and go; a POSIX
+// name may end in one, and is taken exactly as it is.
+QString trimmedPath(const QString& text, PathStyle style);
+
 // A floppy device node such as /dev/fd0.
 bool isFloppyDevice(const QString& device);
 

@@ -37,7 +37,7 @@ KernelCopyResult kernelCopyRange(QFile& source, qint64 offset, QFile& target, qi
                 continue;
             if (copied == 0 && meansUnsupported(errno))
                 return {KernelCopyStatus::Unsupported, 0};
-            return {KernelCopyStatus::Failed, copied};
+            return {KernelCopyStatus::Failed, copied, qt_error_string(errno)};
         }
         if (step == 0 && copied == 0)
             return {KernelCopyStatus::Unsupported, 0}; // some file systems answer 0 for "cannot"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 class QFile;
@@ -15,6 +16,7 @@ enum class KernelCopyStatus {
 struct KernelCopyResult {
     KernelCopyStatus status;
     qint64 copied;
+    QString reason = {}; // the system's words for a failure
 };
 
 // Copies `length` bytes of `source` from `offset` to the current end of `target`

@@ -1,22 +1,12 @@
 #include "platform/volumes.h"
 
+#include "platform/removabledevice.h"
+
 #include <QDir>
-#include <QStorageInfo>
 
 namespace quarnix::platform {
 
 namespace {
-
-// The volume a POSIX destination lies on, or an invalid one when the folder does
-// not exist or its volume cannot be read.
-QStorageInfo volumeOf(const QString& folder)
-{
-    if (folder.isEmpty() || !QDir(folder).exists())
-        return {};
-    QStorageInfo volume(folder);
-    volume.refresh();
-    return volume;
-}
 
 // File systems that hold no user files and only clutter the drive list.
 bool isSystemFileSystem(const QByteArray& type)
@@ -29,67 +19,92 @@ bool isSystemFileSystem(const QByteArray& type)
     return hidden.contains(type);
 }
 
-bool isSystemTmpfs(const QStorageInfo& volume)
+bool isSystemTmpfs(const MountedVolume& volume)
 {
-    if (volume.fileSystemType() != "tmpfs")
+    if (volume.fileSystemType != "tmpfs")
         return false;
-    const QString root = volume.rootPath();
+    const QString& root = volume.rootPath;
     return root == QLatin1String("/dev/shm") || root.startsWith(QLatin1String("/run"))
         || root.startsWith(QLatin1String("/sys")) || root.startsWith(QLatin1String("/dev"));
 }
 
+// Roots compare in Qt's form, whichever separators they were written with.
+QString qtPath(const QString& path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
 } // namespace
+
+SystemVolumes::SystemVolumes()
+    : mounts_(systemMounts_)
+    , style_(nativePathStyle())
+    , sysfsRoot_(QStringLiteral("/sys"))
+{
+}
+
+SystemVolumes::SystemVolumes(const MountTable& mounts, PathStyle style, const QString& sysfsRoot)
+    : mounts_(mounts)
+    , style_(style)
+    , sysfsRoot_(sysfsRoot)
+{
+}
 
 PathStyle SystemVolumes::pathStyle() const
 {
-    return nativePathStyle();
+    return style_;
 }
 
 bool SystemVolumes::isFloppyDestination(const QString& destination) const
 {
-    if (pathStyle() == PathStyle::Windows)
+    if (style_ == PathStyle::Windows)
         return isFloppyDriveText(destination);
-    const QStorageInfo volume = volumeOf(destination);
-    return volume.isValid() && isFloppyDevice(QString::fromLocal8Bit(volume.device()));
+    const auto volume = mounts_.volumeOf(destination);
+    return volume && isFloppyDevice(volume->device);
 }
 
 bool SystemVolumes::isFirstFloppyRoot(const QString& destination) const
 {
-    if (pathStyle() == PathStyle::Windows)
+    if (style_ == PathStyle::Windows)
         return destination.toUpper() == QLatin1String("A:");
-    const QStorageInfo volume = volumeOf(destination);
-    return volume.isValid() && QString::fromLocal8Bit(volume.device()) == QLatin1String("/dev/fd0")
-        && QDir::cleanPath(destination) == volume.rootPath();
+    const auto volume = mounts_.volumeOf(destination);
+    return volume && volume->device == QLatin1String("/dev/fd0") && qtPath(destination) == volume->rootPath;
+}
+
+bool SystemVolumes::isRemovable(const QString& destination) const
+{
+    // Windows writes through to removable drives unless the user chose otherwise.
+    if (style_ == PathStyle::Windows)
+        return isFloppyDriveText(destination);
+    const auto volume = mounts_.volumeOf(destination);
+    return volume && (isFloppyDevice(volume->device) || isRemovableDevice(volume->device, sysfsRoot_));
 }
 
 std::optional<qint64> SystemVolumes::freeSpace(const QString& destination) const
 {
-    QString folder = driveSpecOf(destination, pathStyle());
-    if (pathStyle() == PathStyle::Windows)
+    QString folder = driveSpecOf(destination, style_);
+    if (style_ == PathStyle::Windows)
         folder += u'\\';
-    const QStorageInfo volume = volumeOf(folder);
-    if (!volume.isValid() || !volume.isReady())
+    const auto volume = mounts_.volumeOf(folder);
+    if (!volume || !volume->ready || volume->bytesAvailable < 0)
         return std::nullopt;
-    const qint64 available = volume.bytesAvailable();
-    if (available < 0)
-        return std::nullopt;
-    return available;
+    return volume->bytesAvailable;
 }
 
 QList<VolumeEntry> SystemVolumes::volumes() const
 {
     QList<VolumeEntry> entries;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || isSystemFileSystem(volume.fileSystemType()) || isSystemTmpfs(volume))
+    for (const MountedVolume& volume : mounts_.mounted()) {
+        if (isSystemFileSystem(volume.fileSystemType) || isSystemTmpfs(volume))
             continue;
-        const QString root = toDisplayPath(volume.rootPath(), pathStyle());
+        const QString root = toDisplayPath(volume.rootPath, style_);
         QString shown = root;
-        if (pathStyle() == PathStyle::Windows) {
+        if (style_ == PathStyle::Windows) {
             shown = root.left(2).toLower();
-            if (!volume.name().isEmpty())
-                shown += QStringLiteral(" [%1]").arg(volume.name());
-        } else if (!volume.name().isEmpty()) {
-            shown += QStringLiteral(" (%1)").arg(volume.name());
+            if (!volume.name.isEmpty())
+                shown += QStringLiteral(" [%1]").arg(volume.name);
+        } else if (!volume.name.isEmpty()) {
+            shown += QStringLiteral(" (%1)").arg(volume.name);
         }
         entries.append({root, shown});
     }
@@ -98,8 +113,9 @@ QList<VolumeEntry> SystemVolumes::volumes() const
 
 bool SystemVolumes::isReady(const QString& rootPath) const
 {
-    const QStorageInfo volume = volumeOf(rootPath);
-    return volume.isValid() && volume.isReady() && QDir(rootPath).isReadable();
+    const auto volume = mounts_.volumeOf(rootPath);
+    return volume && volume->ready && qtPath(volume->rootPath) == qtPath(rootPath)
+        && QDir(rootPath).isReadable();
 }
 
 } // namespace quarnix::platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/mounttable.h"
 #include "platform/pathrules.h"
 
 #include <QList>
@@ -30,6 +31,10 @@ public:
     // must not delete itself.
     virtual bool isFirstFloppyRoot(const QString& destination) const = 0;
 
+    // The destination lies on a medium the user takes out when the job is done (a
+    // floppy, a USB stick), so what is written there must reach the device first.
+    virtual bool isRemovable(const QString& destination) const = 0;
+
     // Bytes free to the user on the volume of the destination; empty when the
     // volume is not ready, not mounted or cannot be read.
     virtual std::optional<qint64> freeSpace(const QString& destination) const = 0;
@@ -37,19 +42,32 @@ public:
     // The volumes the folder picker offers, in display order.
     virtual QList<VolumeEntry> volumes() const = 0;
 
-    // The volume holding `rootPath` is mounted and readable (a medium is in the drive).
+    // `rootPath` is still a mounted volume of its own and readable (a medium is in
+    // the drive). A volume unmounted since the list was read leaves at most an empty
+    // folder on the volume above it, which is not ready.
     virtual bool isReady(const QString& rootPath) const = 0;
 };
 
-// The machine's real volumes, through QStorageInfo.
+// The machine's real volumes.
 class SystemVolumes final : public Volumes {
 public:
+    SystemVolumes();
+    // The rules of `style` over another mount table and sysfs tree, for tests.
+    SystemVolumes(const MountTable& mounts, PathStyle style, const QString& sysfsRoot);
+
     PathStyle pathStyle() const override;
     bool isFloppyDestination(const QString& destination) const override;
     bool isFirstFloppyRoot(const QString& destination) const override;
+    bool isRemovable(const QString& destination) const override;
     std::optional<qint64> freeSpace(const QString& destination) const override;
     QList<VolumeEntry> volumes() const override;
     bool isReady(const QString& rootPath) const override;
+
+private:
+    SystemMountTable systemMounts_;
+    const MountTable& mounts_;
+    PathStyle style_;
+    QString sysfsRoot_;
 };
 
 } // namespace quarnix::platform

@@ -6,9 +6,9 @@ namespace quarnix::testing {
 
 platform::MessageAnswer FakeMessageBoxes::show(QWidget*, const QString& title, const QString& text,
                                                platform::MessageIcon icon,
-                                               platform::MessageButtons buttons)
+                                               platform::MessageButtons buttons, const QString& details)
 {
-    const ShownMessage message{title, text, icon, buttons};
+    const ShownMessage message{title, text, icon, buttons, details};
     shown.append(message);
     if (onShow)
         onShow(message);

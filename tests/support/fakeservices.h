@@ -16,6 +16,7 @@ struct ShownMessage {
     QString text;
     platform::MessageIcon icon;
     platform::MessageButtons buttons;
+    QString details;
 };
 
 // Records every message box and answers from a script (Yes, or OK, when the
@@ -24,14 +25,16 @@ struct ShownMessage {
 class FakeMessageBoxes final : public platform::MessageBoxes {
 public:
     platform::MessageAnswer show(QWidget* parent, const QString& title, const QString& text,
-                                 platform::MessageIcon icon, platform::MessageButtons buttons) override;
+                                 platform::MessageIcon icon, platform::MessageButtons buttons,
+                                 const QString& details) override;
 
     QList<ShownMessage> shown;
     QList<platform::MessageAnswer> answers;
     std::function<void(const ShownMessage&)> onShow;
 };
 
-// Volumes for tests: folders listed in `floppies` count as floppy destinations,
+// Volumes for tests: folders listed in `floppies` count as floppy destinations, those
+// in `removables` as removable media,
 // and free space comes from `freeSpaceScript` (one entry a query; the last one
 // repeats) or, when that is empty, from `freeSpaceOf`.
 class FakeVolumes final : public platform::Volumes {
@@ -39,12 +42,17 @@ public:
     platform::PathStyle pathStyle() const override { return style; }
     bool isFloppyDestination(const QString& destination) const override;
     bool isFirstFloppyRoot(const QString& destination) const override;
+    bool isRemovable(const QString& destination) const override
+    {
+        return removables.contains(destination) || isFloppyDestination(destination);
+    }
     std::optional<qint64> freeSpace(const QString& destination) const override;
     QList<platform::VolumeEntry> volumes() const override { return entries; }
     bool isReady(const QString& rootPath) const override { return !notReady.contains(rootPath); }
 
     platform::PathStyle style = platform::nativePathStyle();
     QStringList floppies;
+    QStringList removables;
     QString firstFloppyRoot;
     mutable QList<std::optional<qint64>> freeSpaceScript;
     QHash<QString, qint64> freeSpaceOf;

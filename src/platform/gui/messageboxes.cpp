@@ -24,7 +24,7 @@ QMessageBox::Icon toQt(MessageIcon icon)
 } // namespace
 
 MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& title, const QString& text,
-                                   MessageIcon icon, MessageButtons buttons)
+                                   MessageIcon icon, MessageButtons buttons, const QString& details)
 {
     // Callers write line breaks as CR LF, as message texts are written on Windows;
     // a Qt label wants a bare line feed.
@@ -32,6 +32,7 @@ MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& title, const 
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(toQt(icon), title, shown, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -12,14 +12,17 @@ namespace quarnix::platform {
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
+    // `details`, when given, is kept apart from the text behind the box's details
+    // button.
     virtual MessageAnswer show(QWidget* parent, const QString& title, const QString& text,
-                               MessageIcon icon, MessageButtons buttons) = 0;
+                               MessageIcon icon, MessageButtons buttons,
+                               const QString& details = QString()) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes {
 public:
     MessageAnswer show(QWidget* parent, const QString& title, const QString& text, MessageIcon icon,
-                       MessageButtons buttons) override;
+                       MessageButtons buttons, const QString& details) override;
 };
 
 } // namespace quarnix::platform
