@@ -50,10 +50,12 @@ public:
     void focusBrowseDestination() override { }
 
     platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon,
-                                        platform::MessageButtons buttons) override
+                                        platform::MessageButtons buttons, const QString& details) override
     {
         lastBoxTitle = title;
         err() << '[' << title << "] " << text << Qt::endl;
+        if (!details.isEmpty())
+            err() << details << Qt::endl;
         return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
                                                           : platform::MessageAnswer::Ok;
     }

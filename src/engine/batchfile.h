@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "engine/chunkplan.h"
+
 #include <QString>
 
 namespace quarnix::engine {
@@ -8,7 +9,7 @@ namespace quarnix::engine {
 // What the re-assembly batch file is made of.
 struct BatchFileContent {
     QString chunkPrefix;
-    int chunkCount = 0;
+    ChunkPlan plan; // how many chunk files, and how long each is
     QString sourceFileName;
     bool deletesItself = true; // false in the root of the first floppy drive
 };
@@ -18,16 +19,14 @@ QString batchFileName(const QString& chunkPrefix);
 
 // Whether `fileName` can stand inside the batch file's quotes and still name the
 // same file and no other on the Windows machine that runs it: none of the
-// characters Windows names cannot hold, no device name, no trailing dot or blank,
-// and every character in the batch file's code page.
+// characters Windows names cannot hold, no device name (also as the chunk prefix),
+// no trailing dot or blank, and every character in the batch file's code page.
 bool isBatchSafeName(const QString& fileName);
 
-// The lines, each ending in CR LF. The chunk files are deleted only when every one
-// of them was there and the join succeeded.
-QString batchFileText(const BatchFileContent& content);
-
-// Writes the batch file in the command interpreter's code page, replacing any file
-// of that name. False when it cannot be written in full.
-bool writeBatchFile(const QString& path, const BatchFileContent& content);
+// Writes the batch file at `path`, replacing whatever had that name. It works on
+// the folder it lies in, joins the chunk files only when each has its full length,
+// and deletes them only when the joined file has the source's length. The file
+// appears under its name only once it is complete. Throws JobFailure.
+void writeBatchFile(const QString& path, const BatchFileContent& content);
 
 } // namespace quarnix::engine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/rangecopy.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -13,7 +15,8 @@ namespace quarnix::engine {
 // A piece is copied in two steps so the job can report between them: `read` takes
 // the piece's first block from the source, `write` creates the chunk file and
 // writes the whole piece. A source that has become unreadable thus leaves no empty
-// chunk file behind.
+// chunk file behind. Both throw JobFailure; a chunk file that could not be written
+// in full is removed before the failure leaves `write`.
 class ChunkCopier {
 public:
     // Measured on ext4 with a warm page cache: smaller buffers cost more system
@@ -34,22 +37,23 @@ public:
     // of a large file is where it pays.
     static constexpr qint64 kernelCopyThreshold = 64 * 1024 * 1024;
 
-    explicit ChunkCopier(QFile& source);
+    using KernelCopy = platform::KernelCopyResult (*)(QFile& source, qint64 offset, QFile& target,
+                                                      qint64 length);
 
-    // Reads the first block of the `length` bytes at `offset`. False when the source
-    // cannot give them.
-    bool read(qint64 offset, qint64 length);
+    explicit ChunkCopier(QFile& source, KernelCopy kernelCopy = platform::kernelCopyRange);
+
+    // Reads the first block of the `length` bytes at `offset`.
+    void read(qint64 offset, qint64 length);
 
     // Writes the piece taken by the last `read` into a new file at `path`, replacing
-    // whatever had that name. False when the source cannot be read in full or the
-    // file cannot be written; what was written stays.
-    bool write(const QString& path);
-
+    // whatever had that name. With `sync`, returns only once the file is on its device.
+    void write(const QString& path, bool sync);
 
 private:
-    bool readBlock(qint64 offset, qint64 length);
+    void readBlock(qint64 offset, qint64 length);
 
     QFile& source_;
+    KernelCopy kernelCopy_;
     QByteArray buffer_;
     qint64 offset_ = 0;
     qint64 length_ = 0;

@@ -21,4 +21,59 @@ QString unsafeName(const QString& fileName)
         + QStringLiteral(" cannot be written into the re-assembly batch file. Rename the file and try again.");
 }
 
+QString cannotRead(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot read %1: %2").arg(path, reason);
+}
+
+QString cannotCreate(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot create %1: %2").arg(path, reason);
+}
+
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot write %1: %2").arg(path, reason);
+}
+
+QString notAFile(const QString& path)
+{
+    return QStringLiteral("%1 is not a file.").arg(path);
+}
+
+QString sourceChanged(const QString& path)
+{
+    return QStringLiteral("%1 changed while it was being split.").arg(path);
+}
+
+QString notANumber(const QString& text)
+{
+    return QStringLiteral("\"%1\" is not a number.").arg(text);
+}
+
+QString unusableValue(const QString& text)
+{
+    return QStringLiteral("\"%1\" gives no usable chunk size.").arg(text);
+}
+
+QString nameTooShort(const QString& fileName)
+{
+    return QStringLiteral("The file name %1 is shorter than four characters.").arg(fileName);
+}
+
+QString tooManyChunks(int maximum)
+{
+    return QStringLiteral("The split would need more than %1 chunk files.").arg(maximum);
+}
+
+QString nameTooLong(const QString& fileName, const QString& folder)
+{
+    return QStringLiteral("The name %1 is too long for a file in %2.").arg(fileName, folder);
+}
+
+QString driveNotReady(const QString& destination)
+{
+    return QStringLiteral("The free space of %1 cannot be read: the drive is not ready.").arg(destination);
+}
+
 } // namespace quarnix::engine::texts

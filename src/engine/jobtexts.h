@@ -27,6 +27,21 @@ QString tooSmall(const QString& fileName, const QString& megabytes);
 QString done(const QString& chunkPrefix, const QString& fileName);
 QString unsafeName(const QString& fileName);
 
+// The error report's detail: what failed, for the user to tell a full disk from a
+// missing folder. Paths are written as the path fields show them.
+QString cannotRead(const QString& path, const QString& reason);
+QString cannotCreate(const QString& path, const QString& reason);
+QString cannotWrite(const QString& path, const QString& reason);
+QString notAFile(const QString& path);
+QString sourceChanged(const QString& path);
+QString notANumber(const QString& text);
+QString unusableValue(const QString& text);
+QString nameTooShort(const QString& fileName);
+QString tooManyChunks(int maximum);
+QString nameTooLong(const QString& fileName, const QString& folder);
+QString driveNotReady(const QString& destination);
+inline const QString outOfMemory = QStringLiteral("There is not enough memory for the split.");
+
 inline const QString floppyQuestionTitle = QStringLiteral("Suggestion");
 inline const QString floppyQuestion = QStringLiteral(
     "You have chosen to split the source file directly to the floppy. Although this operation can be "

@@ -1,5 +1,6 @@
 #include "engine/removablemedia.h"
 
+#include "engine/jobfailure.h"
 #include "engine/jobtexts.h"
 #include "engine/splitwindow.h"
 #include "platform/volumes.h"
@@ -57,7 +58,7 @@ qint64 RemovableMedia::freeSpace() const
 {
     const auto free = volumes_.freeSpace(window_.destinationText());
     if (!free)
-        throw DriveNotReady{};
+        throw JobFailure{texts::driveNotReady(window_.destinationText())};
     return *free;
 }
 

@@ -12,13 +12,10 @@ namespace quarnix::engine {
 class SplitWindow;
 
 // Writing straight to floppy disks, disk by disk: the warning, the room checks and
-// the prompts to change disks. Every check asks the drive afresh.
+// the prompts to change disks. Every check asks the drive afresh; a drive that
+// cannot tell its free space (no disk, not ready) throws JobFailure.
 class RemovableMedia {
 public:
-    // Thrown when the drive cannot tell its free space (no disk, not ready); the
-    // split job turns it into its error report.
-    struct DriveNotReady {};
-
     RemovableMedia(SplitWindow& window, const platform::Volumes& volumes);
 
     bool isFloppyDestination() const;

@@ -3,10 +3,13 @@
 #include "engine/batchfile.h"
 #include "engine/chunkcopier.h"
 #include "engine/chunkplan.h"
+#include "engine/jobfailure.h"
 #include "engine/jobtexts.h"
 #include "engine/numbertext.h"
 #include "engine/removablemedia.h"
 #include "engine/splitwindow.h"
+#include "platform/devicesync.h"
+#include "platform/filenamelimit.h"
 #include "platform/pathrules.h"
 #include "platform/volumes.h"
 
@@ -21,17 +24,9 @@ using platform::MessageIcon;
 
 namespace {
 
-// Only blanks count: a tab or line break in a path is the user's business.
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
+// Where the file system makes no unnamed files, the batch file is written under its
+// own name and seven more characters until it is complete.
+constexpr qsizetype batchDraftSuffix = 7;
 
 } // namespace
 
@@ -51,30 +46,31 @@ SplitOutcome SplitJob::run()
         return SplitOutcome::Stopped;
     try {
         return split(media);
-    } catch (const Failure&) {
-    } catch (const RemovableMedia::DriveNotReady&) {
+    } catch (const JobFailure& failure) {
+        fail(failure.cause);
     } catch (const std::bad_alloc&) {
+        fail(texts::outOfMemory);
     }
-    fail();
     return SplitOutcome::Failed;
 }
 
 bool SplitJob::checkEntries()
 {
+    const platform::PathStyle style = volumes_.pathStyle();
     if (window_.sourceText().isEmpty()) {
         window_.showMessage(texts::sourceMissingTitle, texts::sourceMissing, MessageIcon::Warning,
                             MessageButtons::Ok);
         window_.focusBrowseSource();
         return false;
     }
-    window_.setSourceText(trimBlanks(window_.sourceText()));
+    window_.setSourceText(platform::trimmedPath(window_.sourceText(), style));
     if (window_.destinationText().isEmpty()) {
         window_.showMessage(texts::destinationMissingTitle, texts::destinationMissing,
                             MessageIcon::Warning, MessageButtons::Ok);
         window_.focusBrowseDestination();
         return false;
     }
-    window_.setDestinationText(trimBlanks(window_.destinationText()));
+    window_.setDestinationText(platform::trimmedPath(window_.destinationText(), style));
     return true;
 }
 
@@ -95,18 +91,24 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
         return SplitOutcome::Stopped;
 
     const auto prefix = chunkPrefix(fileName);
+    if (!prefix)
+        throw JobFailure{texts::nameTooShort(fileName)};
     const auto plan = planChunks(length, size);
-    if (!prefix || !plan)
-        throw Failure{};
-    writeChunks(*plan, *prefix, media);
+    if (!plan)
+        throw JobFailure{texts::tooManyChunks(maxChunkCount)};
+    checkNameLength(*prefix);
+    // A floppy or a stick is taken out when the job says so: what it holds by then
+    // must be on it, not in the system's memory. A fixed disk is left to the system.
+    const bool sync = volumes_.isRemovable(window_.destinationText());
+    writeChunks(*plan, *prefix, media, sync);
 
     const QString batchName = batchFileName(*prefix);
     window_.setStatus(texts::completing + batchName);
     window_.repaintStatus();
-    const BatchFileContent batch{*prefix, plan->count, fileName,
-                                 !volumes_.isFirstFloppyRoot(window_.destinationText())};
-    if (!writeBatchFile(outputPath(batchName), batch))
-        throw Failure{};
+    writeBatchFile(outputPath(batchName),
+                   {*prefix, *plan, fileName, !volumes_.isFirstFloppyRoot(window_.destinationText())});
+    if (sync)
+        syncDestination();
 
     window_.setStatus(texts::completed);
     window_.setBusyPointer(false);
@@ -118,9 +120,14 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
 
 qint64 SplitJob::sourceLength()
 {
-    const QFileInfo source(window_.sourceText());
-    if (!source.isFile())
-        throw Failure{};
+    const QString path = window_.sourceText();
+    const QFileInfo source(path);
+    if (source.exists() && !source.isFile())
+        throw JobFailure{texts::notAFile(path)};
+    // Opened here for the system's own words when it is missing or unreadable.
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly))
+        throw JobFailure{texts::cannotRead(path, probe.errorString())};
     sourceModified_ = source.lastModified();
     return source.size();
 }
@@ -128,12 +135,13 @@ qint64 SplitJob::sourceLength()
 qint64 SplitJob::chunkSize(qint64 sourceLength) const
 {
     const bool bySize = window_.isSizeSelected();
-    const auto value = readNumber(bySize ? window_.sizeText() : window_.numberText(), locale_);
+    const QString text = bySize ? window_.sizeText() : window_.numberText();
+    const auto value = readNumber(text, locale_);
     if (!value)
-        throw Failure{};
+        throw JobFailure{texts::notANumber(text)};
     const auto size = bySize ? chunkSizeForMegabytes(*value) : chunkSizeForCount(sourceLength, *value);
     if (!size)
-        throw Failure{};
+        throw JobFailure{texts::unusableValue(text)};
     return *size;
 }
 
@@ -160,37 +168,56 @@ bool SplitJob::refuseTooSmall(const QString& fileName, qint64 sourceLength, qint
     return true;
 }
 
-void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media)
+// Before any file is written: a name the destination cannot hold would otherwise
+// stop the job halfway, with the chunks written so far left without a batch file.
+// The batch file's draft name is the longest the job writes: a chunk number has at
+// most five digits.
+void SplitJob::checkNameLength(const QString& prefix) const
+{
+    const QString batchName = batchFileName(prefix);
+    if (!platform::fitsFileNameLimit(window_.destinationText(), batchName + QString(batchDraftSuffix, u'x')))
+        throw JobFailure{texts::nameTooLong(batchName, window_.destinationText())};
+}
+
+void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync)
 {
     QFile source(window_.sourceText());
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw Failure{};
+        throw JobFailure{texts::cannotRead(source.fileName(), source.errorString())};
     ChunkCopier copier(source);
     // Asking the mount table after every chunk would cost an ordinary split dearly.
     const bool floppy = media.isFloppyDestination();
     for (int number = 1; number < plan.count; ++number) {
         const QString name = chunkFileName(prefix, number);
         showProcessing(name);
-        if (!copier.read(plan.offsetOf(number), plan.lengthOf(number)) || !copier.write(outputPath(name)))
-            throw Failure{};
-        if (floppy)
+        copier.read(plan.offsetOf(number), plan.lengthOf(number));
+        copier.write(outputPath(name), sync);
+        if (floppy) {
+            // The user changes the disk at the prompt: the chunk must be on it by name too.
+            syncDestination();
             media.waitForNextDisk(plan.chunkSize);
+        }
     }
     if (floppy)
         media.waitForLastDisk(plan.lengthOf(plan.count) - 1);
 
     // The last chunk is read before its name goes up in the status line.
     const QString name = chunkFileName(prefix, plan.count);
-    if (!copier.read(plan.offsetOf(plan.count), plan.lengthOf(plan.count)))
-        throw Failure{};
+    copier.read(plan.offsetOf(plan.count), plan.lengthOf(plan.count));
     showProcessing(name);
-    if (!copier.write(outputPath(name)))
-        throw Failure{};
+    copier.write(outputPath(name), sync);
 
     // Chunks cut from a file that changed under the job would not join into it.
     const QFileInfo after(source.fileName());
     if (!after.isFile() || after.size() != plan.sourceLength || after.lastModified() != sourceModified_)
-        throw Failure{};
+        throw JobFailure{texts::sourceChanged(source.fileName())};
+}
+
+void SplitJob::syncDestination() const
+{
+    QString reason;
+    if (!platform::syncFolderToDevice(window_.destinationText(), reason))
+        throw JobFailure{texts::cannotWrite(window_.destinationText(), reason)};
 }
 
 void SplitJob::showProcessing(const QString& chunkName)
@@ -199,11 +226,11 @@ void SplitJob::showProcessing(const QString& chunkName)
     window_.repaintStatus();
 }
 
-void SplitJob::fail()
+void SplitJob::fail(const QString& cause)
 {
     window_.setStatus(texts::failedStatus);
     window_.setBusyPointer(false);
-    window_.showMessage(texts::errorTitle, texts::failed, MessageIcon::Error, MessageButtons::Ok);
+    window_.showMessage(texts::errorTitle, texts::failed, MessageIcon::Error, MessageButtons::Ok, cause);
     window_.setStatus(QString());
 }
 

@@ -30,17 +30,17 @@ public:
     SplitOutcome run();
 
 private:
-    struct Failure {};
-
     bool checkEntries();
     SplitOutcome split(RemovableMedia& media);
     qint64 sourceLength();
     qint64 chunkSize(qint64 sourceLength) const;
     bool refuseUnsafeName(const QString& fileName);
     bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
-    void writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media);
+    void checkNameLength(const QString& prefix) const;
+    void writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync);
+    void syncDestination() const;
     void showProcessing(const QString& chunkName);
-    void fail();
+    void fail(const QString& cause);
     QString outputPath(const QString& name) const;
 
     SplitWindow& window_;

@@ -29,9 +29,12 @@ public:
     virtual void focusBrowseSource() = 0;
     virtual void focusBrowseDestination() = 0;
 
+    // `details`, when given, is shown apart from the text, for whoever wants to know
+    // more (the error report's cause).
     virtual platform::MessageAnswer showMessage(const QString& title, const QString& text,
                                                 platform::MessageIcon icon,
-                                                platform::MessageButtons buttons) = 0;
+                                                platform::MessageButtons buttons,
+                                                const QString& details = QString()) = 0;
 
     // Opens the folder picker without an owner and without waiting for it.
     virtual void openFolderPicker() = 0;

@@ -1,17 +1,15 @@
 #pragma once
 
-// What the engine suites share: the main window as the split job sees it, real
+// What the split job suites share: the main window as the split job sees it, real
 // files in temporary folders, and the words users must see. The words are written
 // out here on their own, so that a changed word in the program fails a test.
 
-#include "engine/batchfile.h"
 #include "engine/splitjob.h"
 #include "engine/splitwindow.h"
 #include "fakeservices.h"
-#include "platform/batchcodepage.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -21,46 +19,12 @@ namespace quarnix::testing {
 using engine::SplitOutcome;
 using Lengths = QList<qint64>;
 
-// Random bytes, so a chunk cut at the wrong place never compares equal by chance.
-inline QByteArray randomBytes(qint64 length, quint32 seed = 7)
-{
-    QByteArray bytes(length, Qt::Uninitialized);
-    QRandomGenerator random(seed);
-    std::generate(bytes.begin(), bytes.end(), [&] { return char(random()); });
-    return bytes;
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Everything in a folder, hidden entries and dangling links included, sorted.
-inline QStringList entriesOf(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
 inline QStringList chunkNames(const QString& prefix, int count)
 {
     QStringList names;
     for (int k = 1; k <= count; ++k)
         names << prefix + u'.' + QString::number(k);
     return names;
-}
-
-// The batch file the job must leave. Its bytes are pinned down line by line in the
-// rules tests; here it only has to be the one for these names.
-inline QByteArray batchBytes(const QString& prefix, int chunks, const QString& name, bool deletesItself = true)
-{
-    return platform::encodeForBatchFile(engine::batchFileText({prefix, chunks, name, deletesItself})).value();
 }
 
 // Event lines, where the title of a box whose words never change stands for the
@@ -109,17 +73,18 @@ inline QStringList finish(const QString& prefix, const QString& name)
             "status="};
 }
 
-// The one error report.
-inline QStringList failure()
+// The one error report, with its cause as the box's detail.
+inline QStringList failure(const QString& cause)
 {
-    return seen({"status=Some error occured, during operation.", "pointer default", "Error", "status="});
+    return seen({"status=Some error occured, during operation.", "pointer default", "Error", "details=" + cause,
+                 "status="});
 }
 
 // A temporary folder for the source with the destination folder in it, and the main
 // window as the split job sees it, without widgets. Every call the job makes is one
 // line in `events`: "source=T", "destination=T", "status=T", "repaint status",
 // "repaint window", "pointer busy", "pointer default", "focus source", "focus
-// destination", "picker", and each message box.
+// destination", "picker", each message box, and "details=T" after a box with details.
 struct Job final : engine::SplitWindow {
     QTemporaryDir tmp;
     QString out = tmp.filePath("out");
@@ -160,11 +125,13 @@ struct Job final : engine::SplitWindow {
     void focusBrowseDestination() override { record("focus destination"); }
     void openFolderPicker() override { record("picker"); }
     platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
-                                        platform::MessageButtons buttons) override
+                                        platform::MessageButtons buttons, const QString& details) override
     {
         static const char* const icons[] = {"error", "warning", "information", "question"};
         const bool ok = buttons == platform::MessageButtons::Ok;
         record(QStringLiteral("[%1] %2 {%3, %4}").arg(title, text, icons[int(icon)], ok ? "OK" : "Yes/No"));
+        if (!details.isEmpty())
+            events << "details=" + details;
         return ok ? platform::MessageAnswer::Ok : answer;
     }
 };

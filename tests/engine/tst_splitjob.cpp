@@ -1,16 +1,18 @@
-// The split engine: its path rules and batch file bytes, then the split job end to
-// end on real files (chunk files, batch file, status lines, pointer and message
-// boxes), the ways it fails, the floppy flow with a scripted drive, a disk that
-// really fills up, and a source past 2 GiB.
+// The split job end to end on real files: chunk files, batch file, status lines,
+// pointer and message boxes; what it refuses, the ways it fails and what each
+// failure leaves; the floppy flow with a scripted drive; disks that really fill up;
+// data flushed to removable media; and a source past 2 GiB.
 
+#include "engine/chunkcopier.h"
 #include "engine/chunkplan.h"
-#include "engine/enginetest.h"
-#include "platform/pathrules.h"
+#include "engine/jobfailure.h"
+#include "splitjobfixture.h"
 
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -26,176 +28,177 @@ constexpr qint64 chunkSize = 1310720;
 constexpr qint64 chunkLength = chunkSize + 1;
 const QStringList three = chunkNames("reportdoc", 3);
 
-// A row of the split table. `refusal`: why the job stops before writing any file.
 struct SplitRow {
-    QString name; qint64 length; bool bySize; QString value, prefix; Lengths chunks;
-    QString refusal = {}, locale = "en_US";
+    QString name; qint64 length; QString count, size, prefix; Lengths chunks;
 };
 
-// Chunk files before `complete` hold their piece in full; the next one, if any, a
-// true beginning of it: cut short where the writing stopped, never padded.
+// Refused before any file is written, with this box.
+struct RefusalRow {
+    QString name; qint64 length; QString size, locale, title, text;
+};
+
+enum class Setup { None, DestinationMissing, DestinationIsFile, SourceMissing, SourceIsFolder };
+// What happens to the source while chunk 2 is being written.
+enum class Change { None, Delete, Resize, Rewrite };
+
+struct FailureRow {
+    Setup setup = Setup::None;
+    Change change = Change::None;
+    qint64 newLength = 0;
+    int shown = 0;    // chunks whose status line went up
+    int complete = 0; // chunk files left, each whole
+    QString cause;    // {source} and {out} stand for the job's paths
+    QString name = "report.doc", count = {}, size = "1.25";
+    qint64 length = 3000000;
+};
+
+// Exactly the chunk files of `names` before `complete` are left, each holding its
+// piece in full: a piece cut short is never left to pass for a whole one.
 void checkChunks(const Job& job, const QByteArray& source, qint64 length, const QStringList& names, int complete)
 {
     for (int k = 0; k < names.size(); ++k) {
-        const QByteArray wanted = source.mid(k * length, length), written = readFile(job.outFile(names[k]));
-        QVERIFY2(k < complete ? written == wanted : written.size() < wanted.size() && wanted.startsWith(written),
+        const QString path = job.outFile(names[k]);
+        QVERIFY2(k < complete ? readFile(path) == source.mid(k * length, length) : !QFileInfo::exists(path),
                  qPrintable(names[k]));
     }
+}
+
+// A name as the batch file quotes it: "%" doubled, é in the western OEM byte.
+QByteArray batchQuoted(const QString& name)
+{
+    return '"' + QString(name).replace("%", "%%").toLatin1().replace("\xE9", "\x82") + '"';
+}
+
+QByteArray lengthCheck(const QString& name, qint64 length)
+{
+    return "For %%F in (" + batchQuoted(name) + ") Do If not \"%%~zF\"==\"" + QByteArray::number(length)
+        + "\" Goto End\r\n";
+}
+
+// Pages of `path` the system still holds unwritten, where the kernel can tell
+// (cachestat, Linux 6.5 and later; its number is the same on every architecture).
+std::optional<qint64> dirtyPages(const QString& path)
+{
+#ifdef Q_OS_LINUX
+    constexpr long cachestat = 451;
+    struct { quint64 offset = 0, length = 0; } range;
+    struct { quint64 cached, dirty, writeback, evicted, recentlyEvicted; } stat {};
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && syscall(cachestat, file.handle(), &range, &stat, 0) == 0)
+        return qint64(stat.dirty + stat.writeback);
+#else
+    Q_UNUSED(path);
+#endif
+    return std::nullopt;
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(SplitRow)
+Q_DECLARE_METATYPE(RefusalRow)
+Q_DECLARE_METATYPE(FailureRow)
 
 class SplitJobTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Path rules of both path styles, and the batch file byte for byte (as Latin-1
-    // text, one character a byte).
-    void rules_data()
-    {
-        QTest::addColumn<QString>("actual");
-        QTest::addColumn<QString>("expected");
-        const PathStyle win = PathStyle::Windows, posix = PathStyle::Posix;
-        QTest::newRow("windows file name") << fileNameOf(R"(D:\Backup\report.doc)", win) << "report.doc";
-        QTest::newRow("posix: a backslash is a letter") << fileNameOf(R"(/home/a\b.doc)", posix) << R"(a\b.doc)";
-        QTest::newRow("windows join to a bare drive") << joinPath("C:", "reportdoc.1", win) << R"(C:\reportdoc.1)";
-        QTest::newRow("posix join to the root") << joinPath("/", "reportdoc.1", posix) << "/reportdoc.1";
-        QTest::newRow("windows destination rule") << applyDestinationRule(R"(c:\)", win) << "C:";
-        QTest::newRow("posix destination rule") << applyDestinationRule("/mn", posix) << "/mn";
-        QTest::newRow("windows browse") << *destinationAfterBrowse(R"(D:\B\r.doc)", "r.doc", win) << R"(D:\B)";
-        QTest::newRow("windows browse to a root") << *destinationAfterBrowse(R"(c:\r.doc)", "r.doc", win) << "C:";
-        QTest::newRow("windows browse cancelled") << destinationAfterBrowse("", "", win).value_or("-") << "-";
-        QTest::newRow("posix browse to the root") << *destinationAfterBrowse("/r.doc", "r.doc", posix) << "/";
-        QTest::newRow("windows drop to a root") << destinationAfterDrop(R"(c:\report.doc)", win) << "C:";
-        QTest::newRow("posix drop to the root") << destinationAfterDrop("/report.doc", posix) << "/";
-        QTest::newRow("floppy a:\\data") << QString::number(isFloppyDriveText(R"(a:\data)")) << "1";
-        QTest::newRow("no floppy after a blank") << QString::number(isFloppyDriveText(" A:")) << "0";
-        QTest::newRow("no floppy C:") << QString::number(isFloppyDriveText(R"(C:\data)")) << "0";
-
-        QTemporaryDir dir;
-        const auto written = [&](const QString& prefix, int chunks, const QString& name, bool deletes = true) {
-            const QString path = dir.filePath(prefix + ".bat"); // over a longer one, which leaves no tail
-            const bool ok = writeFile(path, QByteArray(100000, 'X'))
-                && engine::writeBatchFile(path, {prefix, chunks, name, deletes});
-            return QString::fromLatin1(ok ? readFile(path) : "not written");
-        };
-        // Nothing is deleted unless every chunk file was there and the join succeeded.
-        const QString three = "If not exist \"reportdoc.1\" Goto End\r\nIf not exist \"reportdoc.2\" Goto End\r\n"
-                              "If not exist \"reportdoc.3\" Goto End\r\n"
-                              "Copy /b \"reportdoc.1\"+\"reportdoc.2\"+\"reportdoc.3\" \"report.doc\"\r\n"
-                              "If errorlevel 1 Goto End\r\nDel \"reportdoc.1\"\r\nDel \"reportdoc.2\"\r\n"
-                              "Del \"reportdoc.3\"\r\nDel \"reportdoc.bat\"\r\n:End\r\n";
-        const auto one = [](const QString& prefix, const QString& name) {
-            return "If not exist \"" + prefix + ".1\" Goto End\r\nCopy /b \"" + prefix + ".1\" \"" + name
-                + "\"\r\nIf errorlevel 1 Goto End\r\nDel \"" + prefix + ".1\"\r\nDel \"" + prefix
-                + ".bat\"\r\n:End\r\n";
-        };
-        QTest::newRow("batch file, three chunks") << written("reportdoc", 3, "report.doc") << three;
-        QTest::newRow("batch file in the root of the first floppy drive")
-            << written("reportdoc", 3, "report.doc", false) << QString(three).remove("Del \"reportdoc.bat\"\r\n");
-        QTest::newRow("batch file, one chunk, spaces")
-            << written("my reportdoc", 1, "my report.doc") << one("my reportdoc", "my report.doc");
-        QTest::newRow("batch file, percent doubled")
-            << written("100% suredoc", 1, "100% sure.doc") << one("100%% suredoc", "100%% sure.doc");
-        // The command interpreter reads the OEM code page: 850 for a western Windows.
-        QTest::newRow("batch file, café in code page 850")
-            << written("cafédoc", 1, "café.doc") << one("caf\u0082doc", "caf\u0082.doc");
-    }
-
-    void rules()
-    {
-        QFETCH(QString, actual);
-        QFETCH(QString, expected);
-        QCOMPARE(actual, expected);
-    }
-
-    // The interpreter refuses lines past 8,191 characters and then goes on to the
-    // Del lines: a long join is spread over Copy lines that append, each checked.
-    void longJoinFitsTheInterpreter()
-    {
-        const QStringList lines = engine::batchFileText({"reportdoc", 3000, "report.doc", true}).split("\r\n");
-        QStringList copied;
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            QVERIFY(lines[i].size() <= 8191);
-            if (!lines[i].startsWith("Copy /b "))
-                continue;
-            QCOMPARE(lines[i + 1], "If errorlevel 1 Goto End");
-            QStringList names = lines[i].mid(8).split(' ').first().split('+');
-            QCOMPARE(names.takeFirst(), copied.isEmpty() ? "\"reportdoc.1\"" : "\"report.doc\"");
-            copied << (copied.isEmpty() ? QStringList {"\"reportdoc.1\""} : QStringList()) << names;
-        }
-        QCOMPARE(copied, chunkNames("\"reportdoc", 3000).replaceInStrings(QRegularExpression("$"), "\""));
-    }
-
     void splits_data()
     {
         QTest::addColumn<SplitRow>("row");
         const auto row = [](const char* tag, const SplitRow& row) { QTest::newRow(tag) << row; };
-        row("10,000,000 in 3", {"report.doc", 10000000, false, "3", "reportdoc", {3333334, 3333334, 3333332}});
-        row("1.44 MB", {"report.doc", 10000000, true, "1.44", "reportdoc",
+        row("10,000,000 in 3", {"report.doc", 10000000, "3", {}, "reportdoc", {3333334, 3333334, 3333332}});
+        row("1.44 MB", {"report.doc", 10000000, {}, "1.44", "reportdoc",
                         {1509950, 1509950, 1509950, 1509950, 1509950, 1509950, 940300}});
-        row("exactly the chunk size", {"report.doc", chunkSize, true, "1.25", "reportdoc", {chunkSize}});
+        // 1.3 MB is 1,363,148.8 bytes: the chunk size is rounded down.
+        row("1.3 MB", {"report.doc", 3000000, {}, "1.3", "reportdoc", {1363149, 1363149, 273702}});
+        row("exactly the chunk size", {"report.doc", chunkSize, {}, "1.25", "reportdoc", {chunkSize}});
         row("exact multiple of the chunk length",
-            {"report.doc", 2 * chunkLength, true, "1.25", "reportdoc", {chunkLength, chunkLength}});
-        row("6 bytes in 4", {"data.bin", 6, false, "4", "databin", {2, 2, 2}});
-        row("empty source by count", {"empty.txt", 0, false, "2", "emptytxt", {0}});
-        row("README", {"README", 3000000, true, "1.25", "REDME", {chunkLength, chunkLength, 378558}});
-        row("spaces, percent, accent", {"my 100% café.doc", 5000, false, "2", "my 100% cafédoc", {2501, 2499}});
-        // Refused: too small for the chunk size (shown as the user's locale writes it), ...
-        row("1.25 MB, one byte short", {"report.doc", chunkSize - 1, true, "1.25", {}, {}, "1.25"});
-        row("1.44 MB, one byte short", {"report.doc", 1509948, true, "1.44", {}, {}, "1.4399995803833"});
-        row("German 1,25", {"report.doc", 5, true, "1,25", {}, {}, "1,25", "de_DE"});
-        // ... or a name that cannot be written safely into the batch file.
-        // Backslashes and colons would reach other folders and drives on Windows,
-        // where device names and trailing dots or blanks name other things too.
-        for (const QString name : {"a\"b.doc", "a\nb.doc", "a\rb.doc", "a*b.doc", "日本.doc", "..\\..\\win.ini",
-                 "C:x.doc", "nul.txt", "Com1.tar.gz", "CON.doc", "report.doc."})
-            row(qPrintable("unsafe name " + name.toUtf8().toPercentEncoding()),
-                {name, 3000000, true, "1.25", {}, {}, "unsafe"});
+            {"report.doc", 2 * chunkLength, {}, "1.25", "reportdoc", {chunkLength, chunkLength}});
+        row("6 bytes in 4", {"data.bin", 6, "4", {}, "databin", {2, 2, 2}});
+        row("as many chunks as bytes, 4-letter name", {"data", 6, "6", {}, "ata", {2, 2, 2}});
+        row("99 bytes in 99, 4-character name", {"a.gz", 99, "99", {}, ".gz", Lengths(49, 2) << 1});
+        row("empty source by count", {"empty.txt", 0, "2", {}, "emptytxt", {0}});
+        row("README", {"README", 3000000, {}, "1.25", "REDME", {chunkLength, chunkLength, 378558}});
+        row("spaces, percent, accent", {"my 100% café.doc", 5000, "2", {}, "my 100% cafédoc", {2501, 2499}});
+        // The longest name whose batch file's draft name still fits 255 bytes.
+        row("245-character name", {QString(241, 'n') + ".doc", 10, "2", {}, QString(241, 'n') + "doc", {6, 4}});
     }
 
     void splits()
     {
         QFETCH(SplitRow, row);
         Job job;
-        job.locale = QLocale(row.locale);
         const QByteArray source = job.makeSource(row.name, row.length);
-        const QString path = job.source;
-        (row.bySize ? job.size : job.number) = row.value;
-        job.bySize = row.bySize;
-        job.source = "  " + path + " "; // trimmed and written back, whatever the outcome
-        job.destination = " " + job.out + "  ";
+        job.bySize = row.count.isEmpty();
+        (job.bySize ? job.size : job.number) = job.bySize ? row.size : row.count;
         const QStringList names = chunkNames(row.prefix, int(row.chunks.size()));
-        QCOMPARE(job.run(), names.isEmpty() ? SplitOutcome::Stopped : SplitOutcome::Done);
-
-        if (names.isEmpty()) { // the hourglass stays up while the box is shown
-            const QString text = row.refusal == "unsafe"
-                ? "The file name " + row.name + " cannot be written into the re-assembly batch file. Rename the "
-                                                "file and try again."
-                : "The file size of report.doc is less than " + row.refusal + " MegaBytes. Hence cannot be "
-                  "splitted.\r\nThis is because, you can store the orginal file on to the floppy without "
-                  "splitting it up.";
-            const QStringList refused {"[Error] " + text + " {error, OK}", "pointer default", "status="};
-            QCOMPARE(job.events, start(path, job.out) + refused);
-            QCOMPARE(entriesOf(job.out), QStringList());
-            return;
-        }
-        QCOMPARE(job.events, start(path, job.out) + processing(names) + finish(row.prefix, row.name));
-        QCOMPARE(entriesOf(job.out), names + QStringList {row.prefix + ".bat"});
+        QCOMPARE(job.run(), SplitOutcome::Done);
+        QCOMPARE(job.events, start(job.source, job.out) + processing(names) + finish(row.prefix, row.name));
+        QStringList files = names + QStringList {row.prefix + ".bat"};
+        files.sort();
+        QCOMPARE(entriesOf(job.out), files);
         QByteArray joined;
+        const QByteArray batch = readFile(job.outFile(row.prefix + ".bat"));
         for (int k = 0; k < names.size(); ++k) {
             joined += readFile(job.outFile(names[k]));
             QCOMPARE(QFileInfo(job.outFile(names[k])).size(), row.chunks[k]);
+            QVERIFY(batch.contains(lengthCheck(names[k], row.chunks[k])));
         }
         QVERIFY(joined == source); // re-assembled by concatenation
-        QCOMPARE(readFile(job.outFile(row.prefix + ".bat")), batchBytes(row.prefix, names.size(), row.name));
+        QVERIFY(batch.contains(lengthCheck(row.name, row.length)));
         QVERIFY(job.volumes.queries.isEmpty()); // no free-space check off a floppy
     }
 
+    void refusals_data()
+    {
+        QTest::addColumn<RefusalRow>("row");
+        const auto tooSmall = [](const QString& megabytes) {
+            return "The file size of report.doc is less than " + megabytes + " MegaBytes. Hence cannot be "
+                "splitted.\r\nThis is because, you can store the orginal file on to the floppy without splitting "
+                "it up.";
+        };
+        const auto row = [](const char* tag, const RefusalRow& row) { QTest::newRow(tag) << row; };
+        // The size as the user's locale writes it.
+        row("1.25 MB, one byte short", {"report.doc", chunkSize - 1, "1.25", "en_US", "Error", tooSmall("1.25")});
+        row("1.44 MB, one byte short", {"report.doc", 1509948, "1.44", "en_US", "Error", tooSmall("1.4399995803833")});
+        row("German 1,25", {"report.doc", 5, "1,25", "de_DE", "Error", tooSmall("1,25")});
+        // Names the batch file could not carry safely, each for its own reason.
+        for (const QString name : {"a?b.doc", "NULx.ab", "Ø.doc", "twin.doc "})
+            row(qPrintable("unsafe name " + name), {name, 3000000, "1.25", "en_US", "Error",
+                "The file name " + name + " cannot be written into the re-assembly batch file. Rename the file "
+                "and try again."});
+    }
+
+    // The hourglass stays up while the box is shown; nothing is written.
+    void refusals()
+    {
+        QFETCH(RefusalRow, row);
+        Job job;
+        job.locale = QLocale(row.locale);
+        job.makeSource(row.name, row.length);
+        job.size = row.size;
+        QCOMPARE(job.run(), SplitOutcome::Stopped);
+        const QStringList refused {"[" + row.title + "] " + row.text + " {error, OK}", "pointer default", "status="};
+        QCOMPARE(job.events, start(job.source, job.out) + refused);
+        QCOMPARE(entriesOf(job.out), QStringList());
+    }
+
+    // On Linux a name may end in a blank: "twin.doc " is not "twin.doc" (refused above,
+    // since Windows could not hold it), and a folder "out " is not "out".
+    void posixNamesKeepTheirBlanks()
+    {
+        Job job;
+        const QByteArray source = job.makeSource("report.doc", 3000000);
+        job.destination = job.out + ' ';
+        QVERIFY(QDir().mkpath(job.destination));
+        QCOMPARE(job.run(), SplitOutcome::Done);
+        QCOMPARE(job.events.mid(0, 2), (QStringList {"source=" + job.source, "destination=" + job.out + ' '}));
+        QCOMPARE(entriesOf(job.out), QStringList());
+        QCOMPARE(entriesOf(job.out + ' '), three + QStringList {"reportdoc.bat"});
+    }
+
     // The entry checks end the job before the hourglass; only an empty text is
-    // missing, so a text of blanks goes on and fails as a missing source.
+    // missing, so a text of blanks goes on, to be refused as a name Windows cannot hold.
     void entryChecks_data()
     {
         QTest::addColumn<QString>("source");
@@ -207,8 +210,11 @@ private slots:
                                       "proceeding to this step. {warning, OK}";
         QTest::newRow("no source") << "" << "/tmp" << QStringList {noSource, "focus source"};
         QTest::newRow("no destination")
-            << "  /tmp/x.doc " << "" << QStringList {"source=/tmp/x.doc", noDestination, "focus destination"};
-        QTest::newRow("blanks") << "  " << " " << start("", "") + failure();
+            << "/tmp/x.doc" << "" << QStringList {"source=/tmp/x.doc", noDestination, "focus destination"};
+        QTest::newRow("blanks") << "  " << " "
+                                << start("  ", " ") + QStringList {"[Error] The file name    cannot be written into "
+                                       "the re-assembly batch file. Rename the file and try again. {error, OK}",
+                                       "pointer default", "status="};
     }
 
     void entryChecks()
@@ -219,83 +225,102 @@ private slots:
         Job job;
         job.source = source;
         job.destination = destination;
-        QCOMPARE(job.run(), events.last().startsWith("focus") ? SplitOutcome::Stopped : SplitOutcome::Failed);
+        QCOMPARE(job.run(), SplitOutcome::Stopped);
         QCOMPARE(job.events, events);
         QVERIFY(entriesOf(job.out).isEmpty());
     }
 
-    // Every failure is the error report: nothing written beyond the chunks whose
-    // status line went up, no batch file, and no chunk padded or cut silently.
+    // Every failure is the error report with its cause: no batch file, and no chunk
+    // file but the whole ones written before the failure.
     void failures_data()
     {
-        QTest::addColumn<QString>("situation");
-        // The source's new length once the status line names chunk 2 (-1: deleted, 0: no change), the
-        // chunks whose status line went up, and the chunk files written in full.
-        QTest::addColumn<Lengths>("lengths");
-        QTest::newRow("destination folder missing") << "no folder" << Lengths {0, 1, 0};
-        QTest::newRow("destination is a file") << "file" << Lengths {0, 1, 0};
-        QTest::newRow("source missing") << "no source" << Lengths {0, 0, 0};
-        QTest::newRow("source is a folder") << "folder" << Lengths {0, 0, 0};
-        QTest::newRow("name of three characters") << "a.b" << Lengths {0, 0, 0};
-        QTest::newRow("more than 32,766 chunks") << "100000 chunks" << Lengths {0, 0, 0};
-        QTest::newRow("source vanishes, though readable while open") << "" << Lengths {-1, 3, 3};
-        QTest::newRow("source shrinks inside chunk 2") << "" << Lengths {chunkLength + 500000, 2, 1};
+        QTest::addColumn<FailureRow>("row");
+        const auto row = [](const char* tag, const FailureRow& row) { QTest::newRow(tag) << row; };
+        const QString changed = "{source} changed while it was being split.";
+        row("destination folder missing", {Setup::DestinationMissing, {}, 0, 1, 0,
+            "Cannot create {out}/no folder/reportdoc.1: No such file or directory"});
+        row("destination is a file", {Setup::DestinationIsFile, {}, 0, 1, 0,
+            "Cannot create {out}/file/reportdoc.1: Not a directory"});
+        row("source missing", {Setup::SourceMissing, {}, 0, 0, 0, "Cannot read {source}: No such file or directory"});
+        row("source is a folder", {Setup::SourceIsFolder, {}, 0, 0, 0, "{source} is not a file."});
+        row("name of three characters", {{}, {}, 0, 0, 0, "The file name a.b is shorter than four characters.", "a.b"});
+        row("more than 32,766 chunks", {{}, {}, 0, 0, 0, "The split would need more than 32766 chunk files.",
+            "report.doc", "100000"});
+        row("size inf", {{}, {}, 0, 0, 0, "\"inf\" is not a number.", "report.doc", {}, "inf"});
+        row("size nan", {{}, {}, 0, 0, 0, "\"nan\" is not a number.", "report.doc", {}, "nan"});
+        // The batch file's draft name would pass 255 bytes; so would a 253-byte name's batch file.
+        for (const int length : {246, 253})
+            row(qPrintable(QString::number(length) + "-character name"), {{}, {}, 0, 0, 0,
+                "The name " + QString(length - 4, 'n') + "doc.bat is too long for a file in {out}.",
+                QString(length - 4, 'n') + ".doc"});
+        row("source vanishes, though readable while open", {{}, Change::Delete, 0, 3, 3, changed});
+        row("source shrinks inside chunk 2", {{}, Change::Resize, chunkLength + 500000, 2, 1, changed});
         // A short last chunk is read before its status line goes up.
-        QTest::newRow("source one byte shorter in a short last chunk")
-            << "short" << Lengths {2 * chunkLength + 999, 2, 2};
-        QTest::newRow("source grows by one byte") << "" << Lengths {3000001, 3, 3};
-        QTest::newRow("source rewritten, same length") << "rewrite" << Lengths {0, 3, 3};
+        row("source one byte shorter in a short last chunk",
+            {{}, Change::Resize, 2 * chunkLength + 999, 2, 2, changed, "report.doc", {}, "1.25", 2 * chunkLength + 1000});
+        row("source grows by one byte", {{}, Change::Resize, 3000001, 3, 3, changed});
+        row("source rewritten, same length", {{}, Change::Rewrite, 0, 3, 3, changed});
     }
 
     void failures()
     {
-        QFETCH(QString, situation);
-        QFETCH(Lengths, lengths);
+        QFETCH(FailureRow, row);
         Job job;
-        const QByteArray source = job.makeSource(situation == "a.b" ? "a.b" : "report.doc",
-                                                 situation == "short" ? 2 * chunkLength + 1000 : 3000000);
-        job.bySize = situation != "100000 chunks";
-        job.number = "100000";
-        job.destination = situation == "no folder" || situation == "file" ? job.outFile(situation) : job.out;
-        QVERIFY(situation != "file" || writeFile(job.destination, "x"));
-        if (situation == "no source" || situation == "folder")
-            QVERIFY(QFile::remove(job.source) && (situation == "no source" || QDir().mkpath(job.source)));
+        const QByteArray source = job.makeSource(row.name, row.length);
+        job.bySize = row.count.isEmpty();
+        (job.bySize ? job.size : job.number) = job.bySize ? row.size : row.count;
+        if (row.setup == Setup::DestinationMissing || row.setup == Setup::DestinationIsFile)
+            job.destination = job.outFile(row.setup == Setup::DestinationMissing ? "no folder" : "file");
+        QVERIFY(row.setup != Setup::DestinationIsFile || writeFile(job.destination, "x"));
+        if (row.setup == Setup::SourceMissing || row.setup == Setup::SourceIsFolder)
+            QVERIFY(QFile::remove(job.source) && (row.setup == Setup::SourceMissing || QDir().mkpath(job.source)));
         job.onEvent = [&](const QString& event) {
-            QFile rewritten(job.source);
-            if (situation == "rewrite" && event.endsWith("Processing reportdoc.2"))
-                QVERIFY(rewritten.open(QIODevice::ReadWrite) && rewritten.write("x") == 1
-                        && rewritten.setFileTime(QDateTime::currentDateTime().addSecs(60),
-                                                 QFileDevice::FileModificationTime));
-            if (lengths[0] != 0 && event.endsWith("Processing reportdoc.2"))
-                QVERIFY(lengths[0] < 0 ? QFile::remove(job.source) : QFile::resize(job.source, lengths[0]));
+            if (!event.endsWith("Processing reportdoc.2"))
+                return;
+            QFile file(job.source);
+            if (row.change == Change::Delete)
+                QVERIFY(file.remove());
+            if (row.change == Change::Resize)
+                QVERIFY(file.resize(row.newLength));
+            if (row.change == Change::Rewrite) {
+                // Closed before its time is set, or the close would set it again.
+                QVERIFY(file.open(QIODevice::ReadWrite) && file.write("x") == 1);
+                file.close();
+                QVERIFY(file.open(QIODevice::ReadWrite)
+                        && file.setFileTime(QFileInfo(file).lastModified().addSecs(60),
+                                            QFileDevice::FileModificationTime));
+            }
         };
         QCOMPARE(job.run(), SplitOutcome::Failed);
-        const QStringList shown = three.mid(0, lengths[1]);
-        QCOMPARE(job.events, start(job.source, job.destination) + processing(shown) + failure());
-        QVERIFY(entriesOf(job.out).size() <= shown.size() && !QFile::exists(job.outFile("reportdoc.bat")));
-        checkChunks(job, source, chunkLength, shown, int(lengths[2]));
+        const QString cause = QString(row.cause).replace("{source}", job.source).replace("{out}", job.out);
+        QCOMPARE(job.events, start(job.source, job.destination) + processing(three.mid(0, row.shown)) + failure(cause));
+        QCOMPARE(entriesOf(job.out).size(), row.complete + (row.setup == Setup::DestinationIsFile));
+        checkChunks(job, source, chunkLength, three, row.complete);
     }
 
-    // An earlier, longer job left longer files under the same names, and a link at
-    // one chunk's name points at a file of the user's: every file is replaced whole
-    // and nothing is written through the link.
+    // An earlier, longer job left longer files under the same names, a link at one
+    // chunk's name points at a file of the user's, and a dangling link sits at
+    // another: every file is replaced whole and nothing is written through a link.
     void replacesWhatHadTheNames()
     {
         Job job;
         const QByteArray source = job.makeSource("report.doc", 3000000);
         const QString victim = job.tmp.filePath("victim.txt");
         QVERIFY(writeFile(victim, "keep me") && QFile::link(victim, job.outFile("reportdoc.2")));
-        for (const QString name : {"reportdoc.1", "reportdoc.3", "reportdoc.bat"})
+        QVERIFY(QFile::link(job.tmp.filePath("nowhere"), job.outFile("reportdoc.3")));
+        for (const QString name : {"reportdoc.1", "reportdoc.bat"})
             QVERIFY(writeFile(job.outFile(name), QByteArray(2000000, 'X')));
         QCOMPARE(job.run(), SplitOutcome::Done);
         QCOMPARE(readFile(victim), QByteArray("keep me"));
+        QVERIFY(!QFileInfo::exists(job.tmp.filePath("nowhere")));
         checkChunks(job, source, chunkLength, three, 3);
-        QCOMPARE(readFile(job.outFile("reportdoc.bat")), batchBytes("reportdoc", 3, "report.doc"));
+        QVERIFY(readFile(job.outFile("reportdoc.bat")).startsWith("Pushd \"%~dp0\"\r\nFor %%F in (\"reportdoc.1\")"));
     }
 
     // 3,000,000 bytes to a folder that counts as a floppy drive. The drive reports free
     // space from the script, one entry a query, so each check must ask afresh; -1 is
-    // no disk. Each next-disk prompt is answered by changing the disk.
+    // no disk. Each next-disk prompt is answered by changing the disk, and the chunks
+    // on the disk taken out must have reached it.
     void floppy_data()
     {
         QTest::addColumn<Lengths>("free");
@@ -339,6 +364,7 @@ private slots:
             for (const QString& name : event.startsWith("[Enter next") ? entriesOf(job.out) : QStringList()) {
                 removed << name;
                 joined += readFile(job.outFile(name));
+                QVERIFY2(dirtyPages(job.outFile(name)).value_or(0) == 0, "a chunk still in memory at the prompt");
                 QVERIFY(QFile::remove(job.outFile(name)));
             }
         };
@@ -349,7 +375,8 @@ private slots:
             {"next", seen({"pointer default", "Enter next floppy", "pointer busy"})},
             {"last", seen({"pointer default", "Enter last floppy", "pointer busy"})},
             {"Lack of space", seen({"Lack of space", "pointer default", "picker", "status="})},
-            {"Error", failure()}, {"Done", finish("reportdoc", "report.doc")}, {"No", {"picker"}}};
+            {"Error", failure("The free space of " + job.out + " cannot be read: the drive is not ready.")},
+            {"Done", finish("reportdoc", "report.doc")}, {"No", {"picker"}}};
         QStringList expected = seen({"Suggestion"}) + (declined ? QStringList() : start(job.source, job.out));
         for (const QString& step : steps)
             expected += events.value(step);
@@ -361,22 +388,45 @@ private slots:
         for (const QString& name : three)
             joined += readFile(job.outFile(name));
         QVERIFY(!done || joined == source);
-        QCOMPARE(readFile(job.outFile("reportdoc.bat")),
-                 done ? batchBytes("reportdoc", 3, "report.doc", steps[0] != "root") : "");
+        const QByteArray batch = readFile(job.outFile("reportdoc.bat"));
+        QCOMPARE(batch.contains("Del \"reportdoc.bat\""), done && steps[0] != "root");
     }
 
-    // A disk that fills up in the middle of a chunk, with the kernel's own write
-    // failure: a small tmpfs when the suite may mount one (as root, as in CI), and on
-    // every Linux machine a file-size limit in a child process.
+    // "Done" on a stick means the files are on it; a fixed disk is left to the system.
+    void removableMediaHoldEverythingAtDone()
+    {
+        Job job;
+        job.makeSource("report.doc", 3000000);
+        job.volumes.removables = {job.out};
+        QStringList dirty;
+        job.onEvent = [&](const QString& event) {
+            for (const QString& name : event.startsWith("[Done]") ? entriesOf(job.out) : QStringList())
+                dirty << name + ' ' + QString::number(dirtyPages(job.outFile(name)).value_or(0));
+        };
+        QCOMPARE(job.run(), SplitOutcome::Done);
+        QCOMPARE(dirty, (QStringList {"reportdoc.1 0", "reportdoc.2 0", "reportdoc.3 0", "reportdoc.bat 0"}));
+    }
+
+    // A disk that fills up, with the kernel's own write failure: a small tmpfs when the
+    // suite may mount one (as root, as in CI), and on every Linux machine a file-size
+    // limit in a child process. The chunk being written when it happens is removed.
     void diskFills_data()
     {
         QTest::addColumn<bool>("tmpfs");
         // Source length, chunk count, bytes one file or the whole tmpfs may hold, chunk files written in full.
         QTest::addColumn<Lengths>("setup");
-        QTest::newRow("file-size limit, buffered copy") << false << Lengths {3000000, 3, 600000, 0};
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("file-size limit, buffered copy")
+            << false << Lengths {3000000, 3, 600000, 0} << "Cannot write {out}/reportdoc.1: File too large";
         // The first chunk starts on a page boundary and is long enough for the kernel copy.
-        QTest::newRow("file-size limit, kernel copy") << false << Lengths {160000000, 2, 70000000, 0};
-        QTest::newRow("4 MiB tmpfs, fourth chunk") << true << Lengths {10000000, 8, 4 << 20, 3};
+        QTest::newRow("file-size limit, kernel copy")
+            << false << Lengths {160000000, 2, 70000000, 0} << "Cannot write {out}/reportdoc.1: File too large";
+        QTest::newRow("4 MiB tmpfs, fourth chunk")
+            << true << Lengths {10000000, 8, 4 << 20, 3} << "Cannot write {out}/reportdoc.4: No space left on device";
+        // Filled up by another program just before the batch file: no batch file stays,
+        // neither cut short nor as a draft.
+        QTest::newRow("tmpfs full at the batch file")
+            << true << Lengths {3000000, 3, 8 << 20, 3} << "Cannot write {out}/reportdoc.bat: No space left on device";
     }
 
     void diskFills()
@@ -384,6 +434,7 @@ private slots:
 #ifdef Q_OS_LINUX
         QFETCH(bool, tmpfs);
         QFETCH(Lengths, setup);
+        QFETCH(QString, cause);
         Job job;
         const QByteArray source = job.makeSource("report.doc", setup[0]);
         job.bySize = false;
@@ -392,6 +443,11 @@ private slots:
         if (tmpfs && ::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()))
             QSKIP("this machine does not let the suite mount a tmpfs");
         const auto unmount = qScopeGuard([&] { if (tmpfs) ::umount2(mountPoint.constData(), MNT_DETACH); });
+        const QString filler = job.outFile("filler");
+        job.onEvent = [&](const QString& event) {
+            if (event.endsWith("Processing reportdoc.bat") && setup[3] == setup[1])
+                writeFile(filler, QByteArray(8 << 20, 'f')); // as much as fits
+        };
         const pid_t child = tmpfs ? -1 : fork();
         if (child == 0) {
             // Past the limit a write fails with EFBIG instead of ending the process.
@@ -407,14 +463,79 @@ private slots:
         // On the tmpfs the job runs here.
         QCOMPARE(child < 0 ? job.run() : SplitOutcome(WEXITSTATUS(status)), SplitOutcome::Failed);
         job.events = child < 0 ? job.events : QString::fromUtf8(readFile(job.tmp.filePath("events"))).split('\n');
-        const QStringList processed = chunkNames("reportdoc", int(setup[3]) + 1);
-        QCOMPARE(job.events, start(job.source, job.out) + processing(processed) + failure());
-        QCOMPARE(entriesOf(job.out), processed); // what was written stays, and no batch file
+        const QStringList processed = chunkNames("reportdoc", int(std::min(setup[3] + 1, setup[1])));
+        const bool atBatch = setup[3] == setup[1];
+        QCOMPARE(job.events, start(job.source, job.out) + processing(processed)
+                     + (atBatch ? QStringList {"status=Wait... split operation completed...Processing reportdoc.bat",
+                                               "repaint status"} : QStringList())
+                     + failure(cause.replace("{out}", job.out)));
+        QCOMPARE(entriesOf(job.out), QStringList(atBatch, "filler") + processed.mid(0, setup[3]));
         checkChunks(job, source, setup[0] / setup[1] + 1, processed, int(setup[3]));
-        QVERIFY(tmpfs || QFileInfo(job.outFile(processed.last())).size() == setup[2]); // written up to the limit
 #else
         QSKIP("file-size limits and tmpfs are Linux features");
 #endif
+    }
+
+    // The kernel cannot copy between two file systems (here a tmpfs and the source's):
+    // the chunk goes through the buffer instead, whole.
+    void copiesAcrossFileSystems()
+    {
+#ifdef Q_OS_LINUX
+        Job job;
+        const QByteArray source = job.makeSource("report.doc", 70000000);
+        job.bySize = false;
+        const QByteArray mountPoint = QFile::encodeName(job.out);
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=100m"))
+            QSKIP("this machine does not let the suite mount a tmpfs");
+        const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+        QCOMPARE(job.run(), SplitOutcome::Done);
+        checkChunks(job, source, 35000001, chunkNames("reportdoc", 2), 2);
+#else
+        QSKIP("tmpfs is a Linux feature");
+#endif
+    }
+
+    // A kernel copy that breaks off inside a chunk, or brings fewer bytes than the
+    // chunk holds, fails the chunk and leaves no file; one the system cannot do at all
+    // is done through the buffer.
+    void kernelCopyEndsExactOrFails_data()
+    {
+        QTest::addColumn<int>("status"); // KernelCopyStatus
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("fails halfway") << int(KernelCopyStatus::Failed) << "Cannot write {chunk}: Input/output error";
+        QTest::newRow("source ends early") << int(KernelCopyStatus::Done) << "{source} changed while it was being split.";
+        QTest::newRow("unsupported") << int(KernelCopyStatus::Unsupported) << QString();
+    }
+
+    void kernelCopyEndsExactOrFails()
+    {
+        QFETCH(int, status);
+        QFETCH(QString, cause);
+        static KernelCopyStatus outcome;
+        outcome = KernelCopyStatus(status);
+        const auto halfway = [](QFile& source, qint64 offset, QFile& target, qint64 length) {
+            if (outcome == KernelCopyStatus::Unsupported)
+                return KernelCopyResult {outcome, 0};
+            const KernelCopyResult copied = kernelCopyRange(source, offset, target, length / 2);
+            return KernelCopyResult {outcome, copied.copied, QStringLiteral("Input/output error")};
+        };
+        Job job;
+        const qint64 length = engine::ChunkCopier::kernelCopyThreshold + engine::ChunkCopier::bufferSize + 4096;
+        const QByteArray source = job.makeSource("report.doc", length);
+        QFile file(job.source);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+        engine::ChunkCopier copier(file, halfway);
+        const QString chunk = job.outFile("reportdoc.1");
+        QString failed;
+        try {
+            copier.read(0, length);
+            copier.write(chunk, false);
+        } catch (const engine::JobFailure& failure) {
+            failed = failure.cause;
+        }
+        QCOMPARE(failed, QString(cause).replace("{chunk}", chunk).replace("{source}", job.source));
+        QCOMPARE(readFile(chunk), cause.isEmpty() ? source : QByteArray());
+        QCOMPARE(QFileInfo::exists(chunk), cause.isEmpty());
     }
 
     // Sources of 2 GiB and more are split like any other; a sparse one costs no disk.
@@ -443,6 +564,7 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly) && file.seek(mark % chunk));
             QCOMPARE(file.read(16), randomBytes(16, quint32(mark)));
         }
+        QVERIFY(readFile(job.outFile("diskimg.bat")).contains(lengthCheck("disk.img", marks[3] + 16)));
     }
 };
 

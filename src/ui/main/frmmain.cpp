@@ -492,10 +492,10 @@ void frmMain::focusBrowseDestination()
     ui_->cmdBrowseD->setFocus();
 }
 
-platform::MessageAnswer frmMain::showMessage(
-    const QString& title, const QString& text, platform::MessageIcon icon, platform::MessageButtons buttons)
+platform::MessageAnswer frmMain::showMessage(const QString& title, const QString& text,
+    platform::MessageIcon icon, platform::MessageButtons buttons, const QString& details)
 {
-    return services_.messages->show(this, title, text, icon, buttons);
+    return services_.messages->show(this, title, text, icon, buttons, details);
 }
 
 void frmMain::openFolderPicker()

@@ -52,7 +52,7 @@ public:
     void focusBrowseSource() override;
     void focusBrowseDestination() override;
     platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
-        platform::MessageButtons buttons) override;
+        platform::MessageButtons buttons, const QString& details = QString()) override;
     void openFolderPicker() override;
 
 protected:

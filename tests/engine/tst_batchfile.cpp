@@ -1,0 +1,197 @@
+// The re-assembly batch file: its bytes, the names it can carry, and its code page,
+// which must mean the same to a US and a Western European Windows machine.
+
+#include "engine/batchfile.h"
+#include "engine/jobfailure.h"
+#include "platform/batchcodepage.h"
+#include "testfiles.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quarnix;
+using namespace quarnix::testing;
+
+namespace {
+
+// Bytes 0x80 to 0xFF of an OEM code page as iconv knows it, one character each.
+QString iconvTable(const char* codePage)
+{
+    QProcess iconv;
+    iconv.start("iconv", {"-f", codePage, "-t", "UTF-8"});
+    QByteArray upperHalf;
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        upperHalf += char(byte);
+    iconv.write(upperHalf);
+    iconv.closeWriteChannel();
+    return iconv.waitForFinished() && iconv.exitCode() == 0 ? QString::fromUtf8(iconv.readAllStandardOutput())
+                                                            : QString();
+}
+
+} // namespace
+
+class BatchFileTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    // Written over a longer file of the same name, which must leave no tail.
+    QByteArray written(const QString& prefix, qint64 length, qint64 chunkSize, const QString& name,
+                       bool deletesItself = true)
+    {
+        const QString path = dir_.filePath(prefix + ".bat");
+        if (!writeFile(path, QByteArray(100000, 'X')))
+            return "not written";
+        engine::writeBatchFile(path, {prefix, engine::planChunks(length, chunkSize).value(), name, deletesItself});
+        return readFile(path);
+    }
+
+private slots:
+    void bytes_data()
+    {
+        QTest::addColumn<QByteArray>("actual");
+        QTest::addColumn<QByteArray>("expected");
+        // Every chunk checked before the join, the join before anything is deleted.
+        const QByteArray three = "Pushd \"%~dp0\"\r\n"
+                                 "For %%F in (\"reportdoc.1\") Do If not \"%%~zF\"==\"3333334\" Goto End\r\n"
+                                 "For %%F in (\"reportdoc.2\") Do If not \"%%~zF\"==\"3333334\" Goto End\r\n"
+                                 "For %%F in (\"reportdoc.3\") Do If not \"%%~zF\"==\"3333332\" Goto End\r\n"
+                                 "Copy /b \"reportdoc.1\"+\"reportdoc.2\"+\"reportdoc.3\" \"report.doc\"\r\n"
+                                 "If errorlevel 1 Goto End\r\n"
+                                 "For %%F in (\"report.doc\") Do If not \"%%~zF\"==\"10000000\" Goto End\r\n"
+                                 "Del \"reportdoc.1\"\r\n"
+                                 "Del \"reportdoc.2\"\r\n"
+                                 "Del \"reportdoc.3\"\r\n"
+                                 "Del \"reportdoc.bat\"\r\n"
+                                 ":End\r\n";
+        QTest::newRow("10,000,000 bytes in 3") << written("reportdoc", 10000000, 3333333, "report.doc") << three;
+        QTest::newRow("in the root of the first floppy drive, no self-delete")
+            << written("reportdoc", 10000000, 3333333, "report.doc", false)
+            << QByteArray(three).replace("Del \"reportdoc.bat\"\r\n", "");
+        QTest::newRow("one chunk, spaces")
+            << written("my reportdoc", 5000, 5000, "my report.doc")
+            << QByteArray("Pushd \"%~dp0\"\r\n"
+               "For %%F in (\"my reportdoc.1\") Do If not \"%%~zF\"==\"5000\" Goto End\r\n"
+               "Copy /b \"my reportdoc.1\" \"my report.doc\"\r\n"
+               "If errorlevel 1 Goto End\r\n"
+               "For %%F in (\"my report.doc\") Do If not \"%%~zF\"==\"5000\" Goto End\r\n"
+               "Del \"my reportdoc.1\"\r\n"
+               "Del \"my reportdoc.bat\"\r\n"
+               ":End\r\n");
+        // "%" is the one character that still means something inside quotes, and the
+        // accents go out in the byte both western code pages give them (é 0x82, ï 0x8B).
+        QTest::newRow("percent doubled, accents in the OEM code page")
+            << written("100% naïve résumédoc", 3, 1, "100% naïve résumé.doc")
+            << QByteArray("Pushd \"%~dp0\"\r\n"
+               "For %%F in (\"100%% na\x8Bve r\x82sum\x82" "doc.1\") Do If not \"%%~zF\"==\"2\" Goto End\r\n"
+               "For %%F in (\"100%% na\x8Bve r\x82sum\x82" "doc.2\") Do If not \"%%~zF\"==\"1\" Goto End\r\n"
+               "Copy /b \"100%% na\x8Bve r\x82sum\x82" "doc.1\"+\"100%% na\x8Bve r\x82sum\x82" "doc.2\" "
+               "\"100%% na\x8Bve r\x82sum\x82.doc\"\r\n"
+               "If errorlevel 1 Goto End\r\n"
+               "For %%F in (\"100%% na\x8Bve r\x82sum\x82.doc\") Do If not \"%%~zF\"==\"3\" Goto End\r\n"
+               "Del \"100%% na\x8Bve r\x82sum\x82" "doc.1\"\r\n"
+               "Del \"100%% na\x8Bve r\x82sum\x82" "doc.2\"\r\n"
+               "Del \"100%% na\x8Bve r\x82sum\x82" "doc.bat\"\r\n"
+               ":End\r\n");
+    }
+
+    void bytes()
+    {
+        QFETCH(QByteArray, actual);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(actual, expected);
+    }
+
+    // The interpreter refuses lines past 8,191 characters and goes on after them:
+    // a long join is spread over Copy lines that append, each one checked.
+    void longJoinFitsTheInterpreter()
+    {
+        const QStringList lines = QString::fromLatin1(written("reportdoc", 6000, 1, "report.doc")).split("\r\n");
+        QStringList joined;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QVERIFY(lines[i].size() <= 8191);
+            if (!lines[i].startsWith("Copy /b "))
+                continue;
+            QCOMPARE(lines[i + 1], "If errorlevel 1 Goto End");
+            QStringList names = lines[i].mid(8).split(' ');
+            QCOMPARE(names.takeLast(), "\"report.doc\"");
+            names = names.first().split('+');
+            QCOMPARE(names.takeFirst(), joined.isEmpty() ? "\"reportdoc.1\"" : "\"report.doc\"");
+            joined << (joined.isEmpty() ? QStringList {"\"reportdoc.1\""} : QStringList()) << names;
+        }
+        QCOMPARE(joined.size(), 3000);
+        for (int k = 0; k < joined.size(); ++k)
+            QCOMPARE(joined[k], "\"reportdoc." + QString::number(k + 1) + "\"");
+    }
+
+    // A link left at the batch file's name is replaced, not written through.
+    void replacesALinkAtItsName()
+    {
+        const QString victim = dir_.filePath("victim.txt");
+        QVERIFY(writeFile(victim, "keep me") && QFile::link(victim, dir_.filePath("linkdoc.bat")));
+        engine::writeBatchFile(dir_.filePath("linkdoc.bat"),
+                               {"linkdoc", engine::planChunks(10, 10).value(), "link.doc", true});
+        QCOMPARE(readFile(victim), QByteArray("keep me"));
+        QVERIFY(!QFileInfo(dir_.filePath("linkdoc.bat")).isSymLink());
+        QVERIFY(readFile(dir_.filePath("linkdoc.bat")).startsWith("Pushd"));
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("safe");
+        for (const QString name : {"report.doc", "my report.doc", "100% sure.doc", "café.doc", "naïve résumé.doc",
+                 "a.gz", "data", "COM10.txt", "CONSOLE.doc", "LPT.doc", "nullify.txt", "(1) [a] {b}; c=d, e&f^g!h.doc",
+                 "ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ£ƒáíóúñÑªº¿¬½¼¡«»ßµ±÷°·²"})
+            QTest::newRow(qPrintable("safe " + name)) << name << true;
+        // Wildcards and the characters Windows names cannot hold would reach other files.
+        for (const QString name : {"a?b.doc", "a*b.doc", "a<b.doc", "a>b.doc", "a|b.doc", "a\"b.doc", "..\\a.doc",
+                 "C:a.doc", "tab\t.doc", "new\nline.doc"})
+            QTest::newRow(qPrintable("forbidden character " + name.toUtf8().toPercentEncoding())) << name << false;
+        // Device names, as the name or as the chunk prefix ("NULx.ab" gives "NUL.ab.1").
+        for (const QString name : {"nul.txt", "CON", "con.tar.gz", "PRN.doc", "aux", "Com1.txt", "COM9", "LPT1.doc",
+                 "lpt9.txt", "COM0.doc", "LPT0", "COM¹.doc", "com²", "LPT³.txt", "lpt¹", "CONIN$", "conout$.log",
+                 "CLOCK$.x", "CON .txt", "NULx.ab", "CONx.ab", "LPT1x.ab"})
+            QTest::newRow(qPrintable("device " + name)) << name << false;
+        // Windows drops a trailing dot or blank and would name another file.
+        QTest::newRow("trailing dot") << "report.doc." << false;
+        QTest::newRow("trailing blank") << "report.doc " << false;
+        // A byte that a US and a Western European machine read as different characters.
+        for (const QString name : {"reporø.doc", "Ø.doc", "×.doc", "®.doc", "©.doc", "¢.doc", "¥.doc", "ã.doc",
+                 "Á.doc", "õ.doc", "日本.doc", "cafe\u0301.doc"})
+            QTest::newRow(qPrintable("code page " + name)) << name << false;
+    }
+
+    void names()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, safe);
+        QCOMPARE(engine::isBatchSafeName(name), safe);
+    }
+
+    // Every character of the two OEM code pages, read off iconv: one goes out as its
+    // byte only where both code pages give that byte the same character.
+    void codePageMeansTheSameToBothReaders()
+    {
+        const QString us = iconvTable("CP437"), western = iconvTable("CP850");
+        QCOMPARE(us.size(), 128);
+        QCOMPARE(western.size(), 128);
+        int shared = 0;
+        for (int i = 0; i < 128; ++i) {
+            shared += us[i] == western[i];
+            for (const QChar ch : {us[i], western[i]}) {
+                const auto encoded = platform::encodeForBatchFile(ch);
+                const bool same = us[i] == western[i];
+                QVERIFY2(same ? encoded == QByteArray(1, char(0x80 + i)) : !encoded,
+                         qPrintable(QStringLiteral("%1 at 0x%2").arg(ch).arg(0x80 + i, 0, 16)));
+            }
+        }
+        QCOMPARE(shared, 81);
+        for (char ascii = ' '; ascii < 0x7F; ++ascii)
+            QCOMPARE(platform::encodeForBatchFile(QString(QChar(ascii))), QByteArray(1, ascii));
+    }
+};
+
+QTEST_GUILESS_MAIN(BatchFileTest)
+#include "tst_batchfile.moc"
