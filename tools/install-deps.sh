@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building Quarnix needs and this machine lacks.
 # With --tests it adds what the test suites need (wine runs the generated batch
-# files for real). Run as root; it does nothing when all is there.
+# files for real, in a US and a Western European locale, whose code pages it reads
+# them in). Run as root; it does nothing when all is there.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(wine)
+    packages+=(wine locales)
 fi
 
 missing=()
@@ -21,4 +22,23 @@ if ((${#missing[@]} > 0)); then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# wine reads batch files in code page 437 under en_US.UTF-8 and in 850 under
+# de_DE.UTF-8; the batch file suite runs them under both.
+if [[ "${1:-}" == "--tests" ]]; then
+    wanted=(en_US.UTF-8 de_DE.UTF-8)
+    generate=()
+    for locale in "${wanted[@]}"; do
+        if ! locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then
+            generate+=("$locale")
+        fi
+    done
+    if ((${#generate[@]} > 0)); then
+        echo "Generating locales: ${generate[*]}"
+        for locale in "${generate[@]}"; do
+            grep -qx "$locale UTF-8" /etc/locale.gen || echo "$locale UTF-8" >>/etc/locale.gen
+        done
+        locale-gen
+    fi
 fi

@@ -1,16 +1,53 @@
-// The batch files run by a real command interpreter, wine's cmd, started in the
-// chunk folder as a user would run the file there.
+// The batch files run by a real command interpreter, wine's cmd, as a user would run
+// them: in the chunk folder or from another one, with every chunk whole or with one
+// damaged, and read both as a US machine reads them (code page 437) and as a Western
+// European one does (850).
 
-#include "engine/enginetest.h"
+#include "splitjobfixture.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
+
 using namespace quarnix;
 using namespace quarnix::testing;
 
+namespace {
+
+// What happens to the chunk files between the split and the run of the batch file.
+enum class Before { Nothing, SecondShort, SecondEmpty, SecondMissing, LastMissing, StartedElsewhere, DiskFull };
+
+struct WineRow {
+    QString name, prefix, size = "1.25";
+    qint64 length = 3000000;
+    Before before = Before::Nothing;
+};
+
+// Locales whose code page wine reads batch files in, and the character it reads
+// byte 0x9B as there.
+const QList<std::pair<QByteArray, QString>> readers {{"en_US.UTF-8", "\u00A2"}, {"de_DE.UTF-8", "\u00F8"}};
+
+} // namespace
+
+Q_DECLARE_METATYPE(WineRow)
+
 class BatchWineTest : public QObject {
     Q_OBJECT
+
+    // Runs `batch` with wine's cmd in `folder`, read in the code page of `locale`.
+    static void runBatch(const QString& folder, const QString& batch, const QByteArray& locale)
+    {
+        QProcess wine;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", locale);
+        wine.setProcessEnvironment(environment);
+        wine.setWorkingDirectory(folder);
+        wine.start("wine", {"cmd", "/c", "call", batch});
+        QVERIFY(wine.waitForFinished(120000));
+    }
 
 private slots:
     void initTestCase()
@@ -25,46 +62,148 @@ private slots:
         qputenv("WINEDEBUG", "-all");
         qputenv("WINEDLLOVERRIDES", "mscoree,mshtml=");
         qputenv("WINEPREFIX", QUARNIX_WINEPREFIX);
+        // The first run creates the prefix; one server then serves all runs, since
+        // starting it takes longer than a run.
+        QCOMPARE(QProcess::execute("wine", {"cmd", "/c", "exit"}), 0);
+        QProcess::execute("wineserver", {"-p"});
+        // Each reader really reads its own code page (a locale that is missing falls
+        // back to another).
+        for (const auto& [locale, character] : readers) {
+            QTemporaryDir dir;
+            QVERIFY(writeFile(dir.filePath("a"), "a") && writeFile(dir.filePath("t.bat"), "Copy /b \"a\" \"\x9B\"\r\n"));
+            runBatch(dir.path(), "t.bat", locale);
+            QVERIFY2(QFile::exists(dir.filePath(character)), locale + " is not installed: tools/install-deps.sh --tests");
+        }
     }
+
+    void cleanupTestCase() { QProcess::execute("wineserver", {"-k"}); }
 
     void reassembles_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<QString>("size");
-        QTest::newRow("plain name") << "report.doc" << "reportdoc" << "1.25";
-        QTest::newRow("spaces") << "my report.doc" << "my reportdoc" << "1.25";
-        QTest::newRow("percent") << "100% sure.doc" << "100% suredoc" << "1.25";
-        QTest::newRow("accented name") << QStringLiteral("café.doc") << QStringLiteral("cafédoc") << "1.25";
-        // 1,500 chunks of two bytes: one Copy line would be too long for the
-        // interpreter, which then joins nothing yet goes on to the Del lines.
-        QTest::newRow("too many chunks for one line") << "report.doc" << "reportdoc" << "0.000001";
-        // An interpreter was seen to skip a missing middle chunk, write a short file
-        // and delete the rest: the guard lines must leave every other file alone.
-        QTest::newRow("missing middle chunk") << "" << "reportdoc" << "1.25";
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<WineRow>("row");
+        const QList<std::pair<const char*, WineRow>> rows {
+            {"plain name", {"report.doc", "reportdoc"}},
+            {"spaces", {"my report.doc", "my reportdoc"}},
+            {"percent", {"100% sure.doc", "100% suredoc"}},
+            {"accent", {"café.doc", "cafédoc"}},
+            {"accents and blanks", {"naïve résumé.doc", "naïve résumédoc"}},
+            {"punctuation", {"(1) [a] {b}; c=d, e&f^g!h.doc", "(1) [a] {b}; c=d, e&f^g!hdoc"}},
+            // 1,500 chunks of two bytes: one Copy line would be too long for the
+            // interpreter, which then joins nothing yet goes on to the next lines.
+            {"too many chunks for one line", {"report.doc", "reportdoc", "0.000001", 3000}},
+            // Damaged chunks are never joined, and no chunk is deleted.
+            {"chunk 2 1,000 bytes short", {"report.doc", "reportdoc", "1.25", 3000000, Before::SecondShort}},
+            {"chunk 2 empty", {"report.doc", "reportdoc", "1.25", 3000000, Before::SecondEmpty}},
+            {"chunk 2 missing", {"report.doc", "reportdoc", "1.25", 3000000, Before::SecondMissing}},
+            {"last chunk missing", {"report.doc", "reportdoc", "1.25", 3000000, Before::LastMissing}},
+            // Started from the folder above, which holds chunks of the same names.
+            {"started elsewhere", {"report.doc", "reportdoc", "1.25", 3000000, Before::StartedElsewhere}},
+            // The disk filled up at the batch file: none is left to run.
+            {"disk full at the batch file", {"report.doc", "reportdoc", "1.25", 3000000, Before::DiskFull}},
+        };
+        for (const auto& [locale, character] : readers) {
+            for (const auto& [tag, row] : rows)
+                QTest::addRow("%s, %s", tag, locale.constData()) << locale << row;
+        }
     }
 
     void reassembles()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, prefix);
-        QFETCH(QString, size);
+        QFETCH(QByteArray, locale);
+        QFETCH(WineRow, row);
         Job job;
-        job.size = size;
-        const QByteArray source = job.makeSource(name.isEmpty() ? "report.doc" : name, size == "1.25" ? 3000000 : 3000);
-        QCOMPARE(job.run(), SplitOutcome::Done);
-        const QStringList left {"reportdoc.1", "reportdoc.3", "reportdoc.bat"};
-        const QByteArray kept = source.left(1310721) + source.mid(2 * 1310721) + readFile(job.outFile(left[2]));
-        QVERIFY(!name.isEmpty() || QFile::remove(job.outFile("reportdoc.2")));
+        job.size = row.size;
+        const QByteArray source = job.makeSource(row.name, row.length);
+        const QString batch = row.prefix + ".bat";
+        const QStringList chunks = chunkNames(row.prefix, 3);
+        QStringList decoys;
+        std::optional<QByteArray> mountPoint;
+        if (row.before == Before::DiskFull) {
+#ifdef Q_OS_LINUX
+            mountPoint = QFile::encodeName(job.out);
+            if (::mount("tmpfs", mountPoint->constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=4m"))
+                QSKIP("this machine does not let the suite mount a tmpfs");
+            job.onEvent = [&](const QString& event) {
+                if (event.endsWith("Processing " + batch))
+                    writeFile(job.outFile("filler"), QByteArray(4 << 20, 'f'));
+            };
+#else
+            QSKIP("tmpfs is a Linux feature");
+#endif
+        }
+        const auto unmount = qScopeGuard([&] {
+#ifdef Q_OS_LINUX
+            if (mountPoint)
+                ::umount2(mountPoint->constData(), MNT_DETACH);
+#endif
+        });
+        QCOMPARE(job.run(), row.before == Before::DiskFull ? SplitOutcome::Failed : SplitOutcome::Done);
+        QVERIFY(QFile::remove(job.source));
 
-        QVERIFY(QDir::setCurrent(job.out));
-        QVERIFY(QProcess::execute("wine", {"cmd", "/c", "call", prefix + ".bat"}) >= 0);
-        QVERIFY(QDir::setCurrent(QDir::tempPath()) && QProcess::execute("wineserver", {"-w"}) >= 0);
-        QByteArray joined; // what the folder holds, in name order
+        switch (row.before) {
+        case Before::SecondShort:
+            QVERIFY(QFile::resize(job.outFile(chunks[1]), 1310721 - 1000));
+            break;
+        case Before::SecondEmpty:
+            QVERIFY(QFile::resize(job.outFile(chunks[1]), 0));
+            break;
+        case Before::SecondMissing:
+            QVERIFY(QFile::remove(job.outFile(chunks[1])));
+            break;
+        case Before::LastMissing:
+            QVERIFY(QFile::remove(job.outFile(chunks[2])));
+            break;
+        case Before::StartedElsewhere:
+            for (const QString& name : chunks + QStringList {batch})
+                QVERIFY(writeFile(job.tmp.filePath(decoys.emplace_back(name)), "decoy " + name.toUtf8()));
+            break;
+        default:
+            break;
+        }
+        QHash<QString, QByteArray> before;
         for (const QString& file : entriesOf(job.out))
-            joined += readFile(job.outFile(file));
-        QCOMPARE(entriesOf(job.out), name.isEmpty() ? left : QStringList {name});
-        QVERIFY(joined == (name.isEmpty() ? kept : source));
+            before.insert(file, readFile(job.outFile(file)));
+
+        if (row.before == Before::StartedElsewhere)
+            runBatch(job.tmp.path(), "out\\" + batch, locale);
+        else
+            runBatch(job.out, batch, locale);
+
+        for (const QString& decoy : decoys)
+            QCOMPARE(readFile(job.tmp.filePath(decoy)), "decoy " + decoy.toUtf8());
+        const bool intact = row.before == Before::Nothing || row.before == Before::StartedElsewhere;
+        if (intact) {
+            QCOMPARE(entriesOf(job.out), QStringList {row.name});
+            QVERIFY(readFile(job.outFile(row.name)) == source);
+            return;
+        }
+        // Nothing joined, nothing deleted, nothing changed.
+        QStringList names = before.keys();
+        names.sort();
+        QCOMPARE(entriesOf(job.out), names);
+        for (const QString& file : names)
+            QVERIFY2(readFile(job.outFile(file)) == before[file], qPrintable(file));
+    }
+
+    // Names the batch file could not carry to both readers are refused before
+    // anything is written, so no batch file exists to go wrong.
+    void refusesWhatEitherReaderWouldMisread_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("ø reads as ¢ in code page 437") << "reporø.doc";
+        QTest::newRow("CONOUT$ is the console") << "CONOUT$";
+    }
+
+    void refusesWhatEitherReaderWouldMisread()
+    {
+        QFETCH(QString, name);
+        Job job;
+        job.makeSource(name, 3000000);
+        QCOMPARE(job.run(), SplitOutcome::Stopped);
+        QVERIFY(job.events.contains("[Error] The file name " + name + " cannot be written into the re-assembly "
+                                    "batch file. Rename the file and try again. {error, OK}"));
+        QCOMPARE(entriesOf(job.out), QStringList());
     }
 };
 
