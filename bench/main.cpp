@@ -1,8 +1,10 @@
-// quarnix-bench SOURCE DEST (--size MB | --count N)
+// quarnix-bench SOURCE DEST (--size MB | --count N) [--removable]
 //
 // Runs the split job behind the Split button on real files, headless: every
 // message box is answered Yes or OK, every status line and box goes to standard
 // error, and the last line on standard output gives the time and peak memory.
+// --removable treats the destination as a removable medium, whose files are
+// flushed to the device, to measure what that costs on any disk.
 
 #include "engine/splitjob.h"
 #include "engine/splitwindow.h"
@@ -70,9 +72,41 @@ private:
     }
 };
 
+// The machine's volumes, with the destination taken for a removable one on request.
+class BenchVolumes final : public platform::Volumes {
+public:
+    explicit BenchVolumes(bool removable)
+        : removable_(removable)
+    {
+    }
+    platform::PathStyle pathStyle() const override { return system_.pathStyle(); }
+    bool isFloppyDestination(const QString& destination) const override
+    {
+        return system_.isFloppyDestination(destination);
+    }
+    bool isFirstFloppyRoot(const QString& destination) const override
+    {
+        return system_.isFirstFloppyRoot(destination);
+    }
+    bool isRemovable(const QString& destination) const override
+    {
+        return removable_ || system_.isRemovable(destination);
+    }
+    std::optional<qint64> freeSpace(const QString& destination) const override
+    {
+        return system_.freeSpace(destination);
+    }
+    QList<platform::VolumeEntry> volumes() const override { return system_.volumes(); }
+    bool isReady(const QString& rootPath) const override { return system_.isReady(rootPath); }
+
+private:
+    platform::SystemVolumes system_;
+    bool removable_;
+};
+
 int usage()
 {
-    QTextStream(stderr) << "usage: quarnix-bench SOURCE DEST (--size MB | --count N)" << Qt::endl;
+    QTextStream(stderr) << "usage: quarnix-bench SOURCE DEST (--size MB | --count N) [--removable]" << Qt::endl;
     return 2;
 }
 
@@ -82,7 +116,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 5)
+    const bool removable = args.size() == 6 && args.at(5) == QLatin1String("--removable");
+    if (args.size() != 5 && !removable)
         return usage();
 
     ConsoleWindow window;
@@ -99,7 +134,7 @@ int main(int argc, char* argv[])
     }
 
     // Numbers on a command line are written the C way whatever the user's locale.
-    platform::SystemVolumes volumes;
+    const BenchVolumes volumes(removable);
     engine::SplitJob job(window, volumes, QLocale::c());
     QElapsedTimer timer;
     timer.start();
