@@ -8,7 +8,7 @@
 
 #include "engine/splitjob.h"
 #include "engine/splitwindow.h"
-#include "platform/processmemory.h"
+#include "processmemory.h"
 #include "platform/volumes.h"
 
 #include <QCoreApplication>
@@ -144,7 +144,7 @@ int main(int argc, char* argv[])
     const qint64 bytes = QFileInfo(window.source).size();
     const double seconds = double(nanoseconds) / 1e9;
     const double mibPerSecond = seconds > 0 ? double(bytes) / 1048576.0 / seconds : 0.0;
-    const qint64 peak = platform::peakResidentKiB().value_or(-1);
+    const qint64 peak = bench::peakResidentKiB().value_or(-1);
     std::printf("bytes=%lld seconds=%.3f mib_per_s=%.1f peak_rss_kib=%lld\n", static_cast<long long>(bytes),
                 seconds, mibPerSecond, static_cast<long long>(peak));
     std::fflush(stdout);

@@ -14,11 +14,11 @@ constexpr int maxChunkCount = 32766;
 
 // The chunk size, in whole bytes, for a size typed in megabytes. Empty when the
 // value gives no usable size (negative, not finite, beyond 64-bit byte counts).
-std::optional<qint64> chunkSizeForMegabytes(double megabytes);
+[[nodiscard]] std::optional<qint64> chunkSizeForMegabytes(double megabytes);
 
 // The chunk size for splitting `sourceLength` bytes into `count` chunks; the count
 // is taken rounded down. Empty when the rounded count is below 1.
-std::optional<qint64> chunkSizeForCount(qint64 sourceLength, double count);
+[[nodiscard]] std::optional<qint64> chunkSizeForCount(qint64 sourceLength, double count);
 
 // How a source is cut. Every chunk but the last is one byte longer than the chunk
 // size; the last holds the rest.
@@ -36,11 +36,11 @@ struct ChunkPlan {
 };
 
 // Empty when the source needs more than maxChunkCount chunk files.
-std::optional<ChunkPlan> planChunks(qint64 sourceLength, qint64 chunkSize);
+[[nodiscard]] std::optional<ChunkPlan> planChunks(qint64 sourceLength, qint64 chunkSize);
 
 // The source file name with its fourth character from the end taken out
 // ("report.doc" gives "reportdoc"); empty for names of fewer than four characters.
-std::optional<QString> chunkPrefix(const QString& fileName);
+[[nodiscard]] std::optional<QString> chunkPrefix(const QString& fileName);
 
 // "reportdoc.3"
 QString chunkFileName(const QString& prefix, int number);

@@ -10,7 +10,7 @@ namespace quarnix::engine {
 // grouping, a sign, an exponent and blanks around the number. The value fields'
 // checks and the split job read numbers through this one function, so whatever
 // passes the check is also what the job can read.
-std::optional<double> readNumber(const QString& text, const QLocale& locale = QLocale());
+[[nodiscard]] std::optional<double> readNumber(const QString& text, const QLocale& locale = QLocale());
 
 // A number as the value fields show it ("1.25", or "1,25" in German).
 QString numberText(double value, const QLocale& locale = QLocale());

@@ -21,11 +21,11 @@ public:
     bool isFloppyDestination() const;
 
     // Asks whether to go on with the slow drive. On No the folder picker opens.
-    bool confirmFloppy();
+    [[nodiscard]] bool confirmFloppy();
 
     // Before the first chunk: the disk must have more than `chunkSize` bytes free.
     // Otherwise tells the user, opens the folder picker and returns false.
-    bool checkInitialSpace(qint64 chunkSize);
+    [[nodiscard]] bool checkInitialSpace(qint64 chunkSize);
 
     // Waits, prompting, until the disk in the drive has more than `threshold` bytes free.
     void waitForNextDisk(qint64 threshold);

@@ -30,12 +30,12 @@ public:
     SplitOutcome run();
 
 private:
-    bool checkEntries();
+    [[nodiscard]] bool checkEntries();
     SplitOutcome split(RemovableMedia& media);
     qint64 sourceLength();
     qint64 chunkSize(qint64 sourceLength) const;
-    bool refuseUnsafeName(const QString& fileName);
-    bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
+    [[nodiscard]] bool refuseUnsafeName(const QString& fileName);
+    [[nodiscard]] bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
     void checkNameLength(const QString& prefix) const;
     void writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync);
     void syncDestination() const;

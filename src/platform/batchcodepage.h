@@ -11,6 +11,6 @@ namespace quarnix::platform {
 // Windows machine, which reads it in 437 (US) or 850 (Western Europe): it is written
 // in 850, and only characters with the same byte in both are written at all.
 // Empty optional when a character of `text` cannot be written that way.
-std::optional<QByteArray> encodeForBatchFile(const QString& text);
+[[nodiscard]] std::optional<QByteArray> encodeForBatchFile(const QString& text);
 
 } // namespace quarnix::platform

@@ -26,7 +26,7 @@ public:
 
     // The volume that holds `folder`; empty when the folder does not exist or its
     // volume cannot be read.
-    virtual std::optional<MountedVolume> volumeOf(const QString& folder) const = 0;
+    [[nodiscard]] virtual std::optional<MountedVolume> volumeOf(const QString& folder) const = 0;
 
     // Every mounted volume, in the system's order.
     virtual QList<MountedVolume> mounted() const = 0;
@@ -35,7 +35,7 @@ public:
 // The machine's own mount table, through QStorageInfo.
 class SystemMountTable final : public MountTable {
 public:
-    std::optional<MountedVolume> volumeOf(const QString& folder) const override;
+    [[nodiscard]] std::optional<MountedVolume> volumeOf(const QString& folder) const override;
     QList<MountedVolume> mounted() const override;
 };
 

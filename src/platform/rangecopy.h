@@ -23,6 +23,6 @@ struct KernelCopyResult {
 // inside the kernel, without passing them through user memory. Both files must be
 // open and unbuffered. Where the system has no such copy the result is Unsupported
 // and the caller copies through a buffer instead.
-KernelCopyResult kernelCopyRange(QFile& source, qint64 offset, QFile& target, qint64 length);
+[[nodiscard]] KernelCopyResult kernelCopyRange(QFile& source, qint64 offset, QFile& target, qint64 length);
 
 } // namespace quarnix::platform

@@ -37,7 +37,7 @@ public:
 
     // Bytes free to the user on the volume of the destination; empty when the
     // volume is not ready, not mounted or cannot be read.
-    virtual std::optional<qint64> freeSpace(const QString& destination) const = 0;
+    [[nodiscard]] virtual std::optional<qint64> freeSpace(const QString& destination) const = 0;
 
     // The volumes the folder picker offers, in display order.
     virtual QList<VolumeEntry> volumes() const = 0;
@@ -45,7 +45,7 @@ public:
     // `rootPath` is still a mounted volume of its own and readable (a medium is in
     // the drive). A volume unmounted since the list was read leaves at most an empty
     // folder on the volume above it, which is not ready.
-    virtual bool isReady(const QString& rootPath) const = 0;
+    [[nodiscard]] virtual bool isReady(const QString& rootPath) const = 0;
 };
 
 // The machine's real volumes.
@@ -59,9 +59,9 @@ public:
     bool isFloppyDestination(const QString& destination) const override;
     bool isFirstFloppyRoot(const QString& destination) const override;
     bool isRemovable(const QString& destination) const override;
-    std::optional<qint64> freeSpace(const QString& destination) const override;
+    [[nodiscard]] std::optional<qint64> freeSpace(const QString& destination) const override;
     QList<VolumeEntry> volumes() const override;
-    bool isReady(const QString& rootPath) const override;
+    [[nodiscard]] bool isReady(const QString& rootPath) const override;
 
 private:
     SystemMountTable systemMounts_;

@@ -1,4 +1,4 @@
-#include "platform/processmemory.h"
+#include "processmemory.h"
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include <sys/resource.h>
 #endif
 
-namespace quarnix::platform {
+namespace quarnix::bench {
 
 std::optional<qint64> peakResidentKiB()
 {
@@ -30,4 +30,4 @@ std::optional<qint64> peakResidentKiB()
 #endif
 }
 
-} // namespace quarnix::platform
+} // namespace quarnix::bench
