@@ -7,7 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarnix"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(QUARNIX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quarnix"));
 
     quarnix::platform::SystemVolumes volumes;
