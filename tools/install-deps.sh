@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building Quarnix needs and this machine lacks.
-# With --tests it adds what the test suites need (wine runs the generated batch
-# files for real, in a US and a Western European locale, whose code pages it reads
-# them in). Run as root; it does nothing when all is there.
+# Installs the Debian packages that building Quarnix and its .deb need and this
+# machine lacks. With --tests it adds what the test suites need (wine runs the
+# generated batch files for real, in a US and a Western European locale, whose
+# code pages it reads them in). Run as root; it does nothing when all is there.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core
+    dpkg-dev file)
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(wine locales)
 fi
