@@ -22,7 +22,7 @@ constexpr QPoint storedPosition(138, 155);
 } // namespace
 
 frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWidget* owner)
-    : QDialog(owner, Qt::Tool)
+    : QDialog(owner, look::secondaryWindowType)
     , ui_(std::make_unique<Ui::frmFolder>())
     , fields_(fields)
     , services_(services)

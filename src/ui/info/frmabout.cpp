@@ -15,7 +15,7 @@ constexpr int imageSize = 32;
 } // namespace
 
 frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : QWidget(owner, look::secondaryWindowType)
     , ui_(std::make_unique<Ui::frmAbout>())
     , addresses_(addresses)
 {

@@ -14,7 +14,7 @@ constexpr QSize clientSize(481, 313);
 } // namespace
 
 frmHelp::frmHelp(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : QWidget(owner, look::secondaryWindowType)
     , ui_(std::make_unique<Ui::frmHelp>())
 {
     loadProgramImages();

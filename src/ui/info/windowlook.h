@@ -11,6 +11,14 @@ class QWidget;
 // links and their fixed, unresizable frame.
 namespace quarnix::ui::look {
 
+// The window type of the help window, the About window and the folder picker. A
+// dialog, because only a dialog tells the window system which window it belongs
+// to (WM_TRANSIENT_FOR on X11), and that keeps it in front of the main window and
+// minimises it with it; a plain window carries no owner there. Not a tool window
+// either: Qt lets the main window's access keys answer inside an owned tool
+// window, so Alt+S in the folder picker would start a split.
+inline constexpr Qt::WindowType secondaryWindowType = Qt::Dialog;
+
 // The pointing hand shown over links, its hot spot at the fingertip.
 QCursor linkPointer();
 

@@ -1,0 +1,10 @@
+# How the four windows behave as desktop windows: keys, what assistive technology
+# reads, captions in a substitute font, and, on a real X server, which window owns
+# which. They share the fixture in windows/fourwindows.h.
+
+set(QUARNIX_WINDOW_TEST_LIBS quarnix_ui quarnix_test_support)
+
+# Owned windows as a window manager sees them: through the xcb platform on an X
+# server of the suite's own, read back with xprop.
+quarnix_add_test(window_owners_x11 SOURCES windows/ownerstest.cpp windows/fourwindows.h
+    LIBS ${QUARNIX_WINDOW_TEST_LIBS} PLATFORM xcb RUN_WITH ${CMAKE_CURRENT_SOURCE_DIR}/windows/on-own-x-server.sh)

@@ -1,0 +1,32 @@
+#!/bin/sh
+# Runs one test program on an X server of its own (Xvfb), started here and stopped
+# when the program ends. The server picks a free display itself and reports it once
+# it takes connections, so parallel runs never meet.
+set -eu
+
+scratch=$(mktemp -d)
+server=""
+stop() {
+    if [ -n "$server" ]; then
+        kill "$server" 2>/dev/null || true
+        wait "$server" 2>/dev/null || true
+    fi
+    rm -rf "${scratch:?}"
+}
+trap stop EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/log" &
+server=$!
+
+waited=0
+while [ ! -s "$scratch/display" ]; do
+    if ! kill -0 "$server" 2>/dev/null || [ "$waited" -ge 300 ]; then
+        echo "The X server did not start:" >&2
+        cat "$scratch/log" >&2
+        exit 1
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+done
+
+DISPLAY=":$(head -n 1 "$scratch/display")" "$@"
