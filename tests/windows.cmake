@@ -8,3 +8,7 @@ set(QUARNIX_WINDOW_TEST_LIBS quarnix_ui quarnix_test_support)
 # server of the suite's own, read back with xprop.
 quarnix_add_test(window_owners_x11 SOURCES windows/ownerstest.cpp windows/fourwindows.h
     LIBS ${QUARNIX_WINDOW_TEST_LIBS} PLATFORM xcb RUN_WITH ${CMAKE_CURRENT_SOURCE_DIR}/windows/on-own-x-server.sh)
+
+# Access keys, Enter, Escape and Tab in each window, pressed through the window
+# system into the active window.
+quarnix_add_test(window_keys SOURCES windows/keystest.cpp windows/fourwindows.h LIBS ${QUARNIX_WINDOW_TEST_LIBS})
