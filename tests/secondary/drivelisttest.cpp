@@ -1,6 +1,7 @@
-// The folder picker's drive list on a scripted mount table over real folders: a
-// mount point is no prefix of its neighbour's, and a long mount point fits the
-// closed box.
+// The folder picker's drive list while volumes come and go, on a scripted mount
+// table over real folders: it is read again when the user arrives at it, a drive
+// gone since is refused like a drive without a medium, a mount point is no prefix
+// of its neighbour's, and a long mount point fits the closed box.
 
 #include "secondarytesting.h"
 #include "ui/folder/drivelist.h"
@@ -17,6 +18,20 @@
 
 using namespace quarnix::testing;
 using namespace quarnix::ui;
+
+namespace {
+
+const QString notReady = QStringLiteral("Device not ready|There is no media in the drive. Please insert the media and try again.");
+
+QStringList items(const QComboBox* list)
+{
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->itemText(i);
+    return shown;
+}
+
+} // namespace
 
 class DriveListTest : public QObject {
     Q_OBJECT
@@ -68,6 +83,12 @@ class DriveListTest : public QObject {
         fakes_->volumes.entries.append({path(folder), name});
     }
 
+    // Gone from the mount table; its empty folder stays behind.
+    void unmount(const QString& folder)
+    {
+        fakes_->volumes.entries.removeIf([&](const auto& entry) { return entry.rootPath == path(folder); });
+    }
+
 private slots:
     // The tree: data/inner and source.bin; the drives: Data (the tree) and the system
     // root. Each test first closes the windows of the one before and goes back to
@@ -87,6 +108,65 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(main_.get()));
         main_->setSourceText(path("source.bin"));
         main_->setDestinationText("/untouched");
+    }
+
+    // A stick plugged in while the picker is open is listed once the user arrives
+    // at the list. Pulled while the list has the focus, it is still shown, but
+    // choosing it is refused and both lists go back to the drive the user arrived
+    // with; so is a stick whose mount table entry outlived it. OK then takes that
+    // drive's folder, never the stick's empty one.
+    void driveListIsReadWhenTheUserArrives()
+    {
+        open("data/inner");
+        mount("usb", "USB");
+        QCOMPARE(items(drives()), QStringList({"Data", "System"}));
+        arriveAtDrives();
+        QCOMPARE(items(drives()), QStringList({"Data", "System", "USB"}));
+        QCOMPARE(drives()->currentText(), "Data");
+
+        unmount("usb");
+        key(Qt::Key_End);
+        QCOMPARE(messages(), QStringList(notReady));
+        QCOMPARE(drives()->currentText(), "Data");
+        QCOMPARE(picker()->currentFolder(), path("data"));
+
+        mount("usb", "USB");
+        fakes_->volumes.notReady = {path("usb")};
+        arriveAtDrives();
+        key(Qt::Key_End);
+        QCOMPARE(messages(), QStringList({notReady, notReady}));
+        QCOMPARE(drives()->currentText(), "Data");
+        QCOMPARE(picker()->currentFolder(), path("data"));
+
+        fakes_->volumes.freeSpaceOf.insert(path("data"), 1'000'000);
+        press(picker(), "cmdOk");
+        QCOMPARE(destination(), path("data"));
+    }
+
+    // The drive shown in the lists is pulled: arriving at the list shows it gone and
+    // moves both lists to the drive the picker opened on, without a message; OK
+    // before that refuses the stick's empty folder and keeps the picker open.
+    void followedDriveGone()
+    {
+        mount("usb", "USB");
+        open("data/inner");
+        arriveAtDrives();
+        key(Qt::Key_End);
+        QCOMPARE(picker()->currentFolder(), path("usb"));
+
+        unmount("usb");
+        fakes_->volumes.notReady = {path("usb")};
+        fakes_->volumes.freeSpaceOf.insert(path("usb"), 1'000'000);
+        press(picker(), "cmdOk");
+        QCOMPARE(messages(), QStringList(notReady));
+        QCOMPARE(destination(), "/untouched");
+        QVERIFY(picker()->isVisible());
+
+        arriveAtDrives();
+        QCOMPARE(items(drives()), QStringList({"Data", "System"}));
+        QCOMPARE(drives()->currentText(), "Data");
+        QCOMPARE(picker()->currentFolder(), path("data"));
+        QCOMPARE(messages().size(), 1);
     }
 
     // A folder under /media/usb2 lies on the volume that holds /media/usb2, not on

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace quarnix::ui {
 
 namespace {
@@ -36,8 +38,7 @@ frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWi
     ui_->lstFolder->setItemDelegate(new FolderItemDelegate(ui_->lstFolder));
     ui_->lstDrive->installEventFilter(this);
 
-    fillDriveList();
-    setCurrentFolder(QDir::currentPath());
+    startAtCurrentFolder();
 
     connect(ui_->lstDrive, &QComboBox::currentIndexChanged, this, &frmFolder::followDrive);
     connect(ui_->lstFolder, &QListWidget::itemDoubleClicked, this,
@@ -85,24 +86,71 @@ bool frmFolder::eventFilter(QObject* watched, QEvent* event)
     // The drive list's own drop-down hands the focus back when it closes; that is
     // not the user arriving at the list.
     if (watched == ui_->lstDrive && event->type() == QEvent::FocusIn
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        readDrives();
         rememberDrive();
+    }
     return QDialog::eventFilter(watched, event);
 }
 
-// The drive list starts at the drive of the process's current folder.
-void frmFolder::fillDriveList()
+// Both lists start at the process's current folder and the drive that holds it.
+void frmFolder::startAtCurrentFolder()
 {
-    drives_ = services_.volumes->volumes();
+    readDrives();
     const int start = volumeHolding(drives_, QDir::currentPath());
-    const QSignalBlocker quiet(ui_->lstDrive);
-    for (const platform::VolumeEntry& drive : drives_)
-        ui_->lstDrive->addItem(drive.displayName);
-    ui_->lstDrive->setCurrentIndex(start);
+    {
+        const QSignalBlocker quiet(ui_->lstDrive);
+        ui_->lstDrive->setCurrentIndex(start);
+    }
     if (start >= 0) {
         startDrive_ = drives_.at(start).rootPath;
+        followedDrive_ = startDrive_;
         driveRoot_ = qtFolderPath(startDrive_);
     }
+    setCurrentFolder(QDir::currentPath());
+}
+
+// Volumes come and go while the picker is open, so the drive list is read again
+// each time the user arrives at it. The selected drive stays selected; when it has
+// gone, the lists move to the drive the picker started on, as a drive change would.
+void frmFolder::readDrives()
+{
+    const QString selected = selectedDrive();
+    drives_ = services_.volumes->volumes();
+    int index = selected.isEmpty() ? -1 : indexOfDrive(selected);
+    const bool selectedGone = index < 0 && !selected.isEmpty();
+    if (selectedGone)
+        index = indexOfDrive(startDrive_);
+    {
+        const QSignalBlocker quiet(ui_->lstDrive);
+        ui_->lstDrive->clear();
+        for (const platform::VolumeEntry& drive : drives_)
+            ui_->lstDrive->addItem(drive.displayName);
+        ui_->lstDrive->setCurrentIndex(index);
+    }
+    if (selectedGone && index >= 0)
+        followDrive();
+}
+
+// The place of the drive at `rootPath` in the list, or -1.
+int frmFolder::indexOfDrive(const QString& rootPath) const
+{
+    for (int i = 0; i < drives_.size(); ++i) {
+        if (drives_.at(i).rootPath == rootPath)
+            return i;
+    }
+    return -1;
+}
+
+// A volume unmounted while the picker is open can leave its empty folder behind:
+// that folder is not the drive. A drive counts while the machine still lists it
+// and it is ready.
+bool frmFolder::isAvailable(const QString& rootPath) const
+{
+    const QList<platform::VolumeEntry> now = services_.volumes->volumes();
+    const bool listed = std::any_of(now.begin(), now.end(),
+                                    [&](const platform::VolumeEntry& drive) { return drive.rootPath == rootPath; });
+    return listed && services_.volumes->isReady(rootPath);
 }
 
 QString frmFolder::selectedDrive() const
@@ -117,16 +165,16 @@ void frmFolder::rememberDrive()
 }
 
 // The folder list goes to the chosen drive's own folder, its mount point. A drive
-// without a medium is reported and the list goes back to the remembered drive;
-// anything else that stops the change leaves both lists as they are.
+// without a medium, or gone since the list was read, is reported and the list goes
+// back to the remembered drive; anything else that stops the change leaves both
+// lists as they are.
 void frmFolder::followDrive()
 {
     const QString drive = selectedDrive();
     if (drive.isEmpty())
         return;
-    if (!services_.volumes->isReady(drive)) {
-        warn(QStringLiteral("Device not ready"),
-             QStringLiteral("There is no media in the drive. Please insert the media and try again."));
+    if (!isAvailable(drive)) {
+        warnDeviceNotReady();
         restoreDrive();
         return;
     }
@@ -134,21 +182,21 @@ void frmFolder::followDrive()
     if (!QFileInfo(root).isDir())
         return;
     driveRoot_ = root;
+    followedDrive_ = drive;
     setCurrentFolder(root);
     rememberDrive();
 }
 
 // Selecting the remembered drive is itself a drive change, so the folder list
-// follows it before this returns.
+// follows it before this returns. Where the remembered drive has gone from the
+// list too, the drive the picker started on takes its place.
 void frmFolder::restoreDrive()
 {
-    const QString wanted = lastDrive_.isEmpty() ? startDrive_ : lastDrive_;
-    for (int i = 0; i < drives_.size(); ++i) {
-        if (drives_.at(i).rootPath == wanted) {
-            ui_->lstDrive->setCurrentIndex(i);
-            return;
-        }
-    }
+    int index = indexOfDrive(lastDrive_);
+    if (index < 0)
+        index = indexOfDrive(startDrive_);
+    if (index >= 0)
+        ui_->lstDrive->setCurrentIndex(index);
 }
 
 void frmFolder::setCurrentFolder(const QString& path)
@@ -192,8 +240,16 @@ void frmFolder::acceptFolder()
 {
     const QString folder = currentFolder();
     // A floppy is filled disk by disk by the split itself, which checks each disk.
-    if (!services_.volumes->isFloppyDestination(folder) && !sourceFitsOn(folder))
-        return;
+    if (!services_.volumes->isFloppyDestination(folder)) {
+        // Once the drive is gone, the folder shown is an empty one on another
+        // volume: the split must not go there.
+        if (!followedDrive_.isEmpty() && !isAvailable(followedDrive_)) {
+            warnDeviceNotReady();
+            return;
+        }
+        if (!sourceFitsOn(folder))
+            return;
+    }
     fields_.setDestinationText(folder);
     close();
 }
@@ -222,6 +278,12 @@ bool frmFolder::sourceFitsOn(const QString& folder)
         return false;
     }
     return true;
+}
+
+void frmFolder::warnDeviceNotReady()
+{
+    warn(QStringLiteral("Device not ready"),
+         QStringLiteral("There is no media in the drive. Please insert the media and try again."));
 }
 
 void frmFolder::warn(const QString& title, const QString& text)

@@ -38,7 +38,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void fillDriveList();
+    void startAtCurrentFolder();
+    void readDrives();
+    int indexOfDrive(const QString& rootPath) const;
+    bool isAvailable(const QString& rootPath) const;
     QString selectedDrive() const;
     void rememberDrive();
     void followDrive();
@@ -49,6 +52,7 @@ private:
     void upOneEntry();
     void acceptFolder();
     bool sourceFitsOn(const QString& folder);
+    void warnDeviceNotReady();
     void warn(const QString& title, const QString& text);
     QString shown(const QString& path) const;
 
@@ -56,7 +60,8 @@ private:
     MainFields& fields_;
     platform::Services services_;
     QList<platform::VolumeEntry> drives_;
-    QString startDrive_; // the drive of the process's current folder
+    QString startDrive_;    // the drive of the process's current folder
+    QString followedDrive_; // the drive the folder list is on
     QString lastDrive_;
     QString driveRoot_;
     FolderEntries entries_;
