@@ -12,3 +12,7 @@ quarnix_add_test(window_owners_x11 SOURCES windows/ownerstest.cpp windows/fourwi
 # Access keys, Enter, Escape and Tab in each window, pressed through the window
 # system into the active window.
 quarnix_add_test(window_keys SOURCES windows/keystest.cpp windows/fourwindows.h LIBS ${QUARNIX_WINDOW_TEST_LIBS})
+
+# Every caption fits with the layouts' own faces hidden from fontconfig.
+quarnix_add_test(window_fallback_font SOURCES windows/fallbackfonttest.cpp windows/fourwindows.h
+    LIBS ${QUARNIX_WINDOW_TEST_LIBS})

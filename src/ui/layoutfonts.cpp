@@ -12,13 +12,17 @@ namespace {
 constexpr qreal layoutPointSize = 8.25;
 
 // The first installed family of `families`, else the desktop's sans-serif.
-QFont firstInstalled(const QStringList& families, qreal pointSize)
+QFont firstInstalled(const QStringList& families, qreal pointSize, bool* found = nullptr)
 {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
+    if (found)
+        *found = false;
     for (const QString& family : families) {
         if (QFontDatabase::hasFamily(family)) {
             font.setFamily(family);
+            if (found)
+                *found = true;
             break;
         }
     }
@@ -57,7 +61,12 @@ QFont windowFont()
         if (QFontDatabase::hasFamily(family))
             return firstInstalled({ family }, layoutPointSize);
     }
-    return narrowedToSansSerifWidths(firstInstalled(arialFamilies, layoutPointSize));
+    // Arial's metrics are known, so a face with them is narrowed by the known
+    // proportion. Any other face is left at its own width: each window narrows it
+    // as far as its tightest caption needs (captionfit.h).
+    bool arialMetrics = false;
+    const QFont font = firstInstalled(arialFamilies, layoutPointSize, &arialMetrics);
+    return arialMetrics ? narrowedToSansSerifWidths(font) : font;
 }
 
 QFont arialFont(qreal pointSize)

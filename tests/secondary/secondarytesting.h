@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QtTest>
 #include <algorithm>
@@ -50,7 +51,7 @@ inline void pointAt(QWidget* control, QPoint at, int clicks = 0)
 // The labels and buttons of `window` whose caption does not fit its box in the font
 // it is drawn with. A label wraps at word boundaries inside its box, so a long word
 // sticks out sideways and too many lines stick out below; a button's caption is
-// drawn inside the style's contents rectangle.
+// drawn inside the style's contents rectangle, and so is an option button's.
 inline QStringList clippedCaptions(const QWidget* window)
 {
     QStringList clipped;
@@ -70,6 +71,14 @@ inline QStringList clippedCaptions(const QWidget* window)
         const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
         if (needed.boundedTo(box.size()) != needed)
             clipped.append(button->objectName());
+    }
+    for (const QRadioButton* option : window->findChildren<QRadioButton*>()) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const QRect box = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+        const QSize needed = option->fontMetrics().size(Qt::TextShowMnemonic, option->text());
+        if (needed.boundedTo(box.size()) != needed)
+            clipped.append(option->objectName());
     }
     return clipped;
 }

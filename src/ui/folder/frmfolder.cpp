@@ -1,5 +1,6 @@
 #include "ui/folder/frmfolder.h"
 
+#include "ui/captionfit.h"
 #include "ui/folder/folderitemdelegate.h"
 #include "ui/info/windowlook.h"
 #include "ui/programimages.h"
@@ -34,6 +35,7 @@ frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWi
     setAttribute(Qt::WA_DeleteOnClose);
     look::prepareWindow(this, clientSize);
     look::prepareFrameLines(this);
+    narrowToFitCaptions(this);
     setGeometry(QRect(storedPosition, clientSize));
     ui_->lstFolder->setItemDelegate(new FolderItemDelegate(ui_->lstFolder));
     ui_->lstDrive->installEventFilter(this);

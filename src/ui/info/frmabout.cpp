@@ -1,5 +1,6 @@
 #include "ui/info/frmabout.h"
 
+#include "ui/captionfit.h"
 #include "ui/info/addresses.h"
 #include "ui/info/windowlook.h"
 #include "ui/programimages.h"
@@ -32,6 +33,7 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     ui_->lblWebsite->setText(addresses::website());
     ui_->Image1->setPixmap(programIcon().pixmap(imageSize, imageSize));
     look::prepareFrameLines(this);
+    narrowToFitCaptions(this);
     look::centreOnScreen(this);
 
     connect(ui_->cmdOk, &QPushButton::clicked, this, &QWidget::close);

@@ -1,5 +1,6 @@
 #include "ui/info/frmhelp.h"
 
+#include "ui/captionfit.h"
 #include "ui/info/addresses.h"
 #include "ui/info/windowlook.h"
 #include "ui/programimages.h"
@@ -25,6 +26,7 @@ frmHelp::frmHelp(QWidget* owner)
         look::styleHeading(heading);
     look::styleLink(ui_->lblDownload);
     look::prepareFrameLines(this);
+    narrowToFitCaptions(this);
     look::centreOnScreen(this);
 
     ui_->lblDescription->hide();

@@ -5,6 +5,7 @@
 #include "engine/jobtexts.h"
 #include "engine/numbertext.h"
 #include "engine/splitjob.h"
+#include "ui/captionfit.h"
 #include "ui/info/addresses.h"
 #include "ui/info/windowlook.h"
 #include "ui/layoutfonts.h"
@@ -88,6 +89,7 @@ void frmMain::applyLook()
     ui_->Label3->setForegroundRole(QPalette::WindowText);
     prepareDropTarget();
     look::prepareFrameLines(this);
+    narrowToFitCaptions(this);
 }
 
 void frmMain::applyFonts()

@@ -1,0 +1,96 @@
+// The four windows on a machine without the faces their layouts were drawn for:
+// the suite hides MS Sans Serif, Arial and its metric twins Liberation Sans and
+// Arimo from fontconfig before Qt reads the font list, so the desktop's sans-serif
+// (DejaVu Sans on Debian) stands in. Every caption still fits its box, and no
+// window is narrowed further than its tightest caption needs.
+
+#include "fourwindows.h"
+#include "secondary/secondarytesting.h"
+
+using namespace quarnix::testing;
+
+namespace {
+
+const QStringList hiddenFaces { "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Arimo" };
+
+QByteArray configHiding(const QStringList& faces)
+{
+    QByteArray config = "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+                        "<fontconfig>\n  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n"
+                        "  <selectfont><rejectfont>\n";
+    for (const QString& face : faces)
+        config += "    <pattern><patelt name=\"family\"><string>" + face.toUtf8() + "</string></patelt></pattern>\n";
+    return config + "  </rejectfont></selectfont>\n</fontconfig>\n";
+}
+
+// The window and its own controls one step of width wider than they are drawn.
+void widenByOneStep(QWidget* window)
+{
+    QWidgetList controls { window };
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->window() == window)
+            controls << control;
+    }
+    const int wider = window->font().stretch() + 1;
+    for (QWidget* control : controls) {
+        QFont font = control->font();
+        font.setStretch(wider);
+        control->setFont(font);
+    }
+}
+
+} // namespace
+
+class FallbackFontTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        for (const QString& face : hiddenFaces)
+            QVERIFY2(!QFontDatabase::hasFamily(face), qPrintable(face));
+    }
+
+    void everyCaptionFits_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("main window") << "frmMain";
+        QTest::newRow("folder picker") << "frmFolder";
+        QTest::newRow("help") << "frmHelp";
+        QTest::newRow("About") << "frmAbout";
+    }
+
+    void everyCaptionFits()
+    {
+        QFETCH(QString, window);
+        FourWindows windows;
+        QWidget* shown = windows.open(window);
+        QVERIFY(activate(shown));
+        const QString family = QFontInfo(shown->font()).family();
+        QVERIFY2(!hiddenFaces.contains(family), qPrintable(family));
+        QVERIFY2(clippedCaptions(shown).isEmpty(), qPrintable(clippedCaptions(shown).join(u' ')));
+
+        // One step wider, the tightest caption no longer fits: the narrowing is what
+        // the captions need in this face, not a fixed proportion.
+        if (shown->font().stretch() < QFont::Unstretched) {
+            widenByOneStep(shown);
+            QVERIFY(!clippedCaptions(shown).isEmpty());
+        }
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // Before the application exists: Qt reads the font list when it starts.
+    QTemporaryDir scratch;
+    QFile config(scratch.filePath(QStringLiteral("fonts.conf")));
+    if (!config.open(QIODevice::WriteOnly) || config.write(configHiding(hiddenFaces)) < 0)
+        return 1;
+    config.close();
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(config.fileName()));
+
+    QApplication app(argc, argv);
+    FallbackFontTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "fallbackfonttest.moc"
