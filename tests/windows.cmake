@@ -16,3 +16,7 @@ quarnix_add_test(window_keys SOURCES windows/keystest.cpp windows/fourwindows.h 
 # Every caption fits with the layouts' own faces hidden from fontconfig.
 quarnix_add_test(window_fallback_font SOURCES windows/fallbackfonttest.cpp windows/fourwindows.h
     LIBS ${QUARNIX_WINDOW_TEST_LIBS})
+
+# What a screen reader reads: every accessible item named, or a separator.
+quarnix_add_test(window_accessible SOURCES windows/accessibletest.cpp windows/fourwindows.h
+    LIBS ${QUARNIX_WINDOW_TEST_LIBS})

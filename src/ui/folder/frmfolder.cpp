@@ -7,6 +7,7 @@
 #include "ui/mainfields.h"
 #include "ui_frmfolder.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -39,6 +40,8 @@ frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWi
     setGeometry(QRect(storedPosition, clientSize));
     ui_->lstFolder->setItemDelegate(new FolderItemDelegate(ui_->lstFolder));
     ui_->lstDrive->installEventFilter(this);
+    // The drive list's drop-down reads under the name of its box.
+    ui_->lstDrive->view()->setAccessibleName(ui_->lstDrive->accessibleName());
 
     startAtCurrentFolder();
 

@@ -2,6 +2,7 @@
 
 #include "ui/layoutfonts.h"
 #include "ui/programimages.h"
+#include "ui/separatorlines.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -60,6 +61,7 @@ void centreOnScreen(QWidget* window)
 
 void prepareFrameLines(QWidget* window)
 {
+    readLinesAsSeparators();
     for (QFrame* frame : window->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
         if (!isFrameLine(frame))
             continue;

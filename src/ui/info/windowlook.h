@@ -30,8 +30,9 @@ void prepareWindow(QWidget* window, QSize client);
 // Centred on the screen the window will appear on.
 void centreOnScreen(QWidget* window);
 
-// Frame lines are decoration: drawn above the labels they surround, and the
-// pointer passes through them to the window's surface.
+// Frame lines are decoration: drawn above the labels they surround, the pointer
+// passes through them to the window's surface, and assistive technology reads
+// them as separators.
 void prepareFrameLines(QWidget* window);
 
 // Centred Arial bold underlined, window colour on the inactive highlight colour.
