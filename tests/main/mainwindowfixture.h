@@ -29,8 +29,9 @@ struct MainWindowFixture {
     {
         window.show();
         window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qWarning("the main window did not become active");
+        // A window that is not active takes none of the keys a test presses: the
+        // test fails here rather than somewhere after.
+        [this] { QVERIFY2(QTest::qWaitForWindowActive(&window), "the main window did not become active"); }();
     }
 
     template <typename T = QWidget> T* get(const char* name)

@@ -137,7 +137,10 @@ private slots:
         QLineEdit* edit = f.edit(count ? "txtNumber" : "txtSize");
         f.type(edit, typed);
         f.act(leave);
-        QTest::qWait(250); // an access key's click comes a moment after the key
+        // An access key holds its button down from the key until its click a moment
+        // later; a key that got through shows here at once.
+        for (const QPushButton* button : f.window.findChildren<QPushButton*>())
+            QVERIFY2(!button->isDown(), qPrintable(button->objectName()));
         QCOMPARE(f.messages(), message.isEmpty() ? QStringList() : QStringList { message });
         QCOMPARE(edit->text(), message.isEmpty() ? typed : QLocale().toString(count ? 2.0 : 1.25));
         if (message.isEmpty())
@@ -200,6 +203,25 @@ private slots:
         QCOMPARE(f.fakes.chooser.titles, QStringList(drop ? 0 : chosen.size(), "Select file to split..."));
     }
 
+    // A file dragged over the drop target and away again is no drop: the target
+    // offers to take it, and nothing changes.
+    void dragWithoutDrop()
+    {
+        MainWindowFixture f;
+        f.window.setSourceText(u"/kept/a.bin"_s);
+        f.window.setDestinationText(u"/kept"_s);
+        QMimeData mime;
+        mime.setUrls({ QUrl::fromLocalFile(u"/b/c.avi"_s) });
+        QDragEnterEvent enter({ 5, 5 }, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QDragMoveEvent move({ 9, 9 }, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(f.get("picTarget"), &enter);
+        QCoreApplication::sendEvent(f.get("picTarget"), &move);
+        QVERIFY(enter.isAccepted() && move.isAccepted());
+        QCoreApplication::sendEvent(f.get("picTarget"), &leave);
+        QCOMPARE(f.texts("txtSource", "txtDestination"), (QStringList { "/kept/a.bin", "/kept" }));
+    }
+
     void destination()
     {
         // Whoever writes the field reads the rule's result right after the write.
@@ -218,6 +240,27 @@ private slots:
                 u"First select a source file to split and then the destination folder."_s,
                 quarnix::platform::MessageIcon::Information) });
         QCOMPARE(QApplication::focusWidget(), f.get("cmdBrowse"));
+    }
+
+    // Split without a source, or without a destination, says which is missing and
+    // puts the focus on the button that chooses it.
+    void splitAsksForWhatIsMissing()
+    {
+        const auto warning = quarnix::platform::MessageIcon::Warning;
+        for (const bool withSource : { false, true }) {
+            MainWindowFixture f;
+            if (withSource)
+                f.window.setSourceText(u"/b/c.avi"_s);
+            f.get("txtSource")->setFocus();
+            f.click(f.get("cmdSplit"));
+            QCOMPARE(f.messages(),
+                QStringList { withSource
+                        ? box(u"Destination folder missing"_s,
+                              u"Please specify a destination folder before proceeding to this step."_s, warning)
+                        : box(u"Source file missing"_s,
+                              u"Please specify a source file name before proceeding to this step."_s, warning) });
+            QCOMPARE(QApplication::focusWidget(), f.get(withSource ? "cmdBrowseD" : "cmdBrowse"));
+        }
     }
 
     void split_data()
