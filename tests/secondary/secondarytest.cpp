@@ -47,7 +47,7 @@ class SecondaryWindowsTest : public QObject {
     {
         QVERIFY(QDir::setCurrent(start.startsWith(u'/') ? start : path(start)));
         press(main_.get(), "cmdBrowseD");
-        QVERIFY(picker() && QTest::qWaitForWindowExposed(picker()));
+        QVERIFY(picker() && QTest::qWaitForWindowActive(picker()));
     }
 
     // Entries run top to bottom in increasing index, with one of them highlighted.
@@ -85,7 +85,7 @@ private slots:
         fakes_->volumes.notReady = {path("floppy")};
         main_ = std::make_unique<frmMain>(fakes_->services());
         main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
         main_->setSourceText(path("source.bin"));
         main_->setDestinationText("/untouched");
     }
@@ -253,6 +253,26 @@ private slots:
         QCOMPARE(fakes_->addresses.opened, QStringList(address));
         // GotoWeb lives in the About window, but the help link does not show it.
         QCOMPARE(main_->secondaryWindows().aboutWindow()->isVisible(), inAbout);
+    }
+
+    // A press on a link released elsewhere, or a press elsewhere released on the
+    // link, opens nothing; a press and release on it opens its address.
+    void linkOpensOnlyWhenReleasedOverIt()
+    {
+        press(main_.get(), "cmdAbout");
+        frmAbout* about = main_->secondaryWindows().aboutWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QWindow* window = about->windowHandle();
+        const QPoint on = child<QLabel>(about, "lblWebsite")->mapTo(about, QPoint(3, 5));
+        const QPoint off = child<QLabel>(about, "Label1")->mapTo(about, QPoint(3, 5));
+        for (const auto& [from, to] : {std::pair(on, off), std::pair(off, on)}) {
+            QTest::mousePress(window, Qt::LeftButton, {}, from);
+            QTest::mouseMove(window, to);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+        }
+        QCOMPARE(fakes_->addresses.opened, QStringList());
+        QTest::mouseClick(window, Qt::LeftButton, {}, on);
+        QCOMPARE(fakes_->addresses.opened, QStringList("https://quarnix.example.org"));
     }
 
     // The hint shows while the pointer is over the link and stays over other labels;
