@@ -140,9 +140,9 @@ private slots:
         for (const QString& name : focus) {
             active->findChild<QWidget*>(name)->setFocus(Qt::TabFocusReason);
             press(active, Qt::Key_Escape);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(active && active->isVisible(), qPrintable(name));
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(active && active->isVisible());
         QCOMPARE(FourWindows::openWindows(), before);
         QCOMPARE(buttons.pressed, QStringList());
         QCOMPARE(windows.main->destinationText(), QStringLiteral("/untouched"));
