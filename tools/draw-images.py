@@ -5,8 +5,7 @@
                       the program icon, each size on a pixel grid of its own
     quarnix.svg       the same icon, scalable: the 48-pixel drawing's rectangles,
                       installed for the desktop's menus and software centre
-    document-32.png, document-16.png
-                      the drop target's picture: a sheet of paper
+    document-32.png   the drop target's picture: a sheet of paper
     icon-pointer.png  the pointer over the drop target
     folder-up.png     the folder picker's Up button: a folder with an arrow
     link-hand.png     the pointer over links: a pointing hand
@@ -151,21 +150,18 @@ def program_icon_svg():
     return ("\n".join(lines) + "\n").encode("utf-8")
 
 
-def document_picture(size):
+def document_picture():
     """A sheet of paper with a folded corner and lines of text.
 
     The drop target shows the 32-pixel picture unscaled in a box 23 pixels high,
     so the sheet sits in the picture's upper part and is never cut off.
     """
-    pic = Canvas(size, size)
+    pic = Canvas(32, 32)
     ink = (64, 64, 64)
     paper = (255, 255, 255)
     fold = (192, 192, 192)
     text = (0, 0, 128)
-    if size == 32:
-        left, top, right, bottom, corner, step = 7, 1, 23, 21, 5, 2
-    else:
-        left, top, right, bottom, corner, step = 2, 0, 13, 15, 4, 2
+    left, top, right, bottom, corner, step = 7, 1, 23, 21, 5, 2
     pic.rect(left, top, right, bottom, paper)
     pic.rect(left, top, right - corner, top, ink)
     pic.rect(left, bottom, right, bottom, ink)
@@ -181,17 +177,16 @@ def document_picture(size):
         pic.rect(right - corner + 1, top + i, right - corner + i, top + i, fold)
     pic.rect(right - corner, top, right - corner, top + corner, ink)
     pic.rect(right - corner, top + corner, right, top + corner, ink)
-    # Lines of text, shorter on the last line and, in the large picture, beside the fold.
-    y = top + corner + step if size == 32 else top + corner + 1
+    # Lines of text, shorter on the last line and beside the fold.
+    y = top + corner + step
     while y < bottom - 1:
         end = right - 2
         if y + step >= bottom - 1:
             end = left + (right - left) // 2
         pic.rect(left + 2, y, end, y, text)
         y += step
-    if size == 32:
-        pic.rect(left + 2, top + 2, right - corner - 2, top + 2, text)
-        pic.rect(left + 2, top + 4, right - corner - 2, top + 4, text)
+    pic.rect(left + 2, top + 2, right - corner - 2, top + 2, text)
+    pic.rect(left + 2, top + 4, right - corner - 2, top + 4, text)
     return pic
 
 
@@ -306,8 +301,7 @@ def main():
         "quarnix-32.png": program_icon(32).png(),
         "quarnix-48.png": program_icon(48).png(),
         "quarnix.svg": program_icon_svg(),
-        "document-32.png": document_picture(32).png(),
-        "document-16.png": document_picture(16).png(),
+        "document-32.png": document_picture().png(),
         "icon-pointer.png": icon_pointer().png(),
         "folder-up.png": folder_up().png(),
         "link-hand.png": link_hand().png(),

@@ -1,10 +1,10 @@
 #include "ui/folder/frmfolder.h"
 
-#include "ui/captionfit.h"
+#include "ui/common/captionfit.h"
 #include "ui/folder/folderitemdelegate.h"
-#include "ui/info/windowlook.h"
-#include "ui/programimages.h"
-#include "ui/mainfields.h"
+#include "ui/common/windowlook.h"
+#include "ui/common/programimages.h"
+#include "ui/common/mainfields.h"
 #include "ui_frmfolder.h"
 
 #include <QAbstractItemView>
@@ -18,7 +18,6 @@ namespace quarnix::ui {
 
 namespace {
 
-constexpr QSize clientSize(225, 234);
 // The picker opens at a fixed place near the top-left of the screen, not centred:
 // its client area 2070 by 2325 twips from the screen's corner.
 constexpr QPoint storedPosition(138, 155);
@@ -34,10 +33,10 @@ frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWi
     loadProgramImages();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    look::prepareWindow(this, clientSize);
+    look::prepareWindow(this);
     look::prepareFrameLines(this);
     narrowToFitCaptions(this);
-    setGeometry(QRect(storedPosition, clientSize));
+    setGeometry(QRect(storedPosition, size()));
     ui_->lstFolder->setItemDelegate(new FolderItemDelegate(ui_->lstFolder));
     ui_->lstDrive->installEventFilter(this);
     // The drive list's drop-down reads under the name of its box.
@@ -64,16 +63,6 @@ int frmFolder::highlightedIndex() const
 {
     const int row = ui_->lstFolder->currentRow();
     return row < 0 ? -1 : entries_.indexOfRow(row);
-}
-
-QString frmFolder::entryPath(int index) const
-{
-    return entries_.hasEntry(index) ? shown(entries_.path(index)) : QString();
-}
-
-QString frmFolder::lastDrive() const
-{
-    return lastDrive_;
 }
 
 void frmFolder::keyPressEvent(QKeyEvent* event)

@@ -28,10 +28,6 @@ public:
     QString currentFolder() const;
     // -1 for the current folder, below it for its ancestors, 0 and up for its subfolders.
     int highlightedIndex() const;
-    // The path of entry `index` in the platform's own form; empty when there is none.
-    QString entryPath(int index) const;
-    // The root of the drive remembered for a restore; empty until one is remembered.
-    QString lastDrive() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,16 +1,15 @@
 #include "ui/info/frmabout.h"
 
-#include "ui/captionfit.h"
-#include "ui/info/addresses.h"
-#include "ui/info/windowlook.h"
-#include "ui/programimages.h"
+#include "ui/common/captionfit.h"
+#include "ui/common/addresses.h"
+#include "ui/common/windowlook.h"
+#include "ui/common/programimages.h"
 #include "ui_frmabout.h"
 
 namespace quarnix::ui {
 
 namespace {
 
-constexpr QSize clientSize(343, 189);
 constexpr int imageSize = 32;
 
 } // namespace
@@ -23,7 +22,7 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     loadProgramImages();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    look::prepareWindow(this, clientSize);
+    look::prepareWindow(this);
     look::styleHeading(ui_->Label2);
     QFont authorFont = font();
     authorFont.setBold(true);
@@ -34,7 +33,7 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     ui_->Image1->setPixmap(programIcon().pixmap(imageSize, imageSize));
     look::prepareFrameLines(this);
     narrowToFitCaptions(this);
-    look::centreOnScreen(this);
+    look::centreOnFirstShow(this);
 
     connect(ui_->cmdOk, &QPushButton::clicked, this, &QWidget::close);
     connect(ui_->lblWebsite, &LinkLabel::clicked, this, &frmAbout::openWebsite);

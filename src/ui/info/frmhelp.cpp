@@ -1,18 +1,12 @@
 #include "ui/info/frmhelp.h"
 
-#include "ui/captionfit.h"
-#include "ui/info/addresses.h"
-#include "ui/info/windowlook.h"
-#include "ui/programimages.h"
+#include "ui/common/captionfit.h"
+#include "ui/common/addresses.h"
+#include "ui/common/windowlook.h"
+#include "ui/common/programimages.h"
 #include "ui_frmhelp.h"
 
 namespace quarnix::ui {
-
-namespace {
-
-constexpr QSize clientSize(481, 313);
-
-} // namespace
 
 frmHelp::frmHelp(QWidget* owner)
     : QWidget(owner, look::secondaryWindowType)
@@ -21,13 +15,13 @@ frmHelp::frmHelp(QWidget* owner)
     loadProgramImages();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    look::prepareWindow(this, clientSize);
+    look::prepareWindow(this);
     for (QLabel* heading : {ui_->Label2, ui_->Label3, ui_->Label5})
         look::styleHeading(heading);
     look::styleLink(ui_->lblDownload);
     look::prepareFrameLines(this);
     narrowToFitCaptions(this);
-    look::centreOnScreen(this);
+    look::centreOnFirstShow(this);
 
     ui_->lblDescription->hide();
     setMouseTracking(true);

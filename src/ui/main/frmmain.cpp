@@ -5,20 +5,14 @@
 #include "engine/jobtexts.h"
 #include "engine/numbertext.h"
 #include "engine/splitjob.h"
-#include "ui/captionfit.h"
-#include "ui/info/addresses.h"
-#include "ui/info/windowlook.h"
-#include "ui/layoutfonts.h"
-#include "ui/programimages.h"
+#include "ui/common/captionfit.h"
+#include "ui/common/addresses.h"
+#include "ui/common/windowlook.h"
+#include "ui/common/layoutfonts.h"
+#include "ui/common/programimages.h"
+#include "ui/main/valuefieldguard.h"
 
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QScreen>
-#include <QShowEvent>
-#include <QTimer>
-#include <QUrl>
 
 namespace quarnix::ui {
 
@@ -26,18 +20,6 @@ using platform::MessageButtons;
 using platform::MessageIcon;
 
 namespace {
-
-// The layout is measured in twips; 15 of them make one logical pixel.
-constexpr int twips(int value)
-{
-    return (value + 7) / 15;
-}
-
-constexpr int clientWidth = 6855;
-constexpr int clientHeight = 3990;
-
-// Where the drop target's pointer points: the middle of its inner square.
-constexpr int pointerHotSpot = 15;
 
 // The two value fields: what a wrong entry is told and what it is replaced by.
 struct ValueFieldRules {
@@ -66,7 +48,7 @@ frmMain::frmMain(const platform::Services& services, QWidget* parent)
     loadProgramImages();
     ui_->setupUi(this);
     applyLook();
-    watchEvents();
+    guardValueFields();
     connectHandlers();
     startUp();
 }
@@ -77,7 +59,8 @@ frmMain::~frmMain() = default;
 
 void frmMain::applyLook()
 {
-    look::prepareWindow(this, QSize(twips(clientWidth), twips(clientHeight)));
+    look::prepareWindow(this);
+    look::centreOnFirstShow(this);
     applyFonts();
     ui_->Label3->setText(addresses::website());
     ui_->Label4->setText(QStringLiteral("Quarnix is free to use and to share. It comes with no warranty."));
@@ -87,7 +70,6 @@ void frmMain::applyLook()
     address.setColor(QPalette::WindowText, Qt::white);
     ui_->Label3->setPalette(address);
     ui_->Label3->setForegroundRole(QPalette::WindowText);
-    prepareDropTarget();
     look::prepareFrameLines(this);
     narrowToFitCaptions(this);
 }
@@ -99,46 +81,12 @@ void frmMain::applyFonts()
     ui_->Label3->setFont(address);
 }
 
-void frmMain::prepareDropTarget()
-{
-    QLabel* target = ui_->picTarget;
-    target->setBackgroundRole(QPalette::Base);
-    target->setForegroundRole(QPalette::WindowText);
-    // Shown unscaled at the box's top-left corner.
-    target->setPixmap(QPixmap(QStringLiteral(":/main/document-32.png")));
-    target->setCursor(
-        QCursor(QPixmap(QStringLiteral(":/main/icon-pointer.png")), pointerHotSpot, pointerHotSpot));
-}
-
-void frmMain::centreOnScreen()
-{
-    const QScreen* shownOn = screen();
-    if (!shownOn)
-        return;
-    // The frame is known once the window exists, so the whole window, title bar
-    // included, is what gets centred.
-    QRect placed = frameGeometry();
-    placed.moveCenter(shownOn->availableGeometry().center());
-    move(placed.topLeft());
-}
-
-void frmMain::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous() && !placed_) {
-        placed_ = true;
-        centreOnScreen();
-    }
-    QWidget::showEvent(event);
-}
-
 // ---- wiring ----------------------------------------------------------------------
 
-void frmMain::watchEvents()
+void frmMain::guardValueFields()
 {
-    // Every control, so that the press which took the focus from a wrong value can
-    // be dropped wherever it landed.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    new ValueFieldGuard(this, {ui_->txtNumber, ui_->txtSize},
+        [this](QLineEdit* field) { return valueFieldPassesCheck(field); });
 }
 
 void frmMain::connectHandlers()
@@ -160,6 +108,7 @@ void frmMain::connectHandlers()
         if (selected)
             optSizeSelected();
     });
+    connect(ui_->picTarget, &DropTarget::fileDropped, this, &frmMain::picTargetDrop);
     // A direct connection runs the rule inside the write that changed the text.
     connect(ui_->txtDestination, &QLineEdit::textChanged, this, &frmMain::txtDestinationChange,
         Qt::DirectConnection);
@@ -167,7 +116,6 @@ void frmMain::connectHandlers()
 
 void frmMain::startUp()
 {
-    helpFile_ = addresses::helpFileName();
     ui_->optSize->setChecked(true);
     ui_->txtSource->setFocus();
 }
@@ -175,43 +123,6 @@ void frmMain::startUp()
 platform::PathStyle frmMain::pathStyle() const
 {
     return services_.volumes->pathStyle();
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (dropFocusingPress_) {
-            dropFocusingPress_ = false;
-            return true;
-        }
-        break;
-    case QEvent::FocusOut:
-        if (watched == ui_->txtNumber || watched == ui_->txtSize) {
-            // The field's own handling first: it clears the selection that a
-            // failed check puts back.
-            watched->event(event);
-            valueFieldLosesFocus(static_cast<QLineEdit*>(watched), *static_cast<QFocusEvent*>(event));
-            return true;
-        }
-        break;
-    case QEvent::Shortcut:
-        // An access key clicks its button right after taking the focus; a wrong
-        // value has to be caught before that, or the click would still happen.
-        if (shortcutLeavesBadValue())
-            return true;
-        break;
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        if (watched == ui_->picTarget)
-            return dropTargetEvent(event);
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::changeEvent(QEvent* event)
@@ -306,39 +217,6 @@ void frmMain::setValueFieldActive(QLineEdit* field, bool active)
     field->setPalette(colours);
 }
 
-void frmMain::valueFieldLosesFocus(QLineEdit* field, const QFocusEvent& event)
-{
-    // Focus that leaves with the window (another window, a message box, a menu)
-    // comes back to the field by itself: the value has not been left.
-    switch (event.reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-    case Qt::OtherFocusReason:
-        break;
-    default:
-        return;
-    }
-    if (!field->isEnabled() || !isVisible() || valueFieldPassesCheck(field))
-        return;
-    if (event.reason() != Qt::MouseFocusReason)
-        return;
-    // The press that moved the focus is still on its way to its control. Should it
-    // land elsewhere, the next turn of the event loop forgets it, so that no later
-    // click is lost.
-    dropFocusingPress_ = true;
-    QTimer::singleShot(0, this, [this] { dropFocusingPress_ = false; });
-}
-
-bool frmMain::shortcutLeavesBadValue()
-{
-    QWidget* focused = focusWidget();
-    if (focused != ui_->txtNumber && focused != ui_->txtSize)
-        return false;
-    return !valueFieldPassesCheck(static_cast<QLineEdit*>(focused));
-}
-
 bool frmMain::valueFieldPassesCheck(QLineEdit* field)
 {
     const ValueFieldRules& rules = field == ui_->txtNumber ? countRules : sizeRules;
@@ -376,31 +254,6 @@ void frmMain::txtDestinationChange(const QString& text)
     const QString kept = platform::applyDestinationRule(text, pathStyle());
     if (kept != text)
         ui_->txtDestination->setText(kept);
-}
-
-bool frmMain::dropTargetEvent(QEvent* event)
-{
-    auto* drop = static_cast<QDropEvent*>(event);
-    const QString path = firstLocalFile(drop->mimeData());
-    if (path.isEmpty()) {
-        drop->ignore();
-        return true;
-    }
-    drop->acceptProposedAction();
-    if (event->type() == QEvent::Drop)
-        picTargetDrop(path);
-    return true;
-}
-
-QString frmMain::firstLocalFile(const QMimeData* mime)
-{
-    if (!mime || !mime->hasUrls())
-        return {};
-    for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-            return url.toLocalFile();
-    }
-    return {};
 }
 
 void frmMain::picTargetDrop(const QString& path)

@@ -3,8 +3,8 @@
 #include "engine/splitwindow.h"
 #include "platform/gui/services.h"
 #include "platform/pathrules.h"
-#include "ui/mainfields.h"
-#include "ui/secondarywindows.h"
+#include "ui/common/mainfields.h"
+#include "ui/main/secondarywindows.h"
 
 #include <QCursor>
 #include <QList>
@@ -12,9 +12,7 @@
 #include <QWidget>
 #include <memory>
 
-class QDropEvent;
 class QLineEdit;
-class QMimeData;
 
 namespace Ui {
 class frmMain;
@@ -30,10 +28,6 @@ class frmMain final : public QWidget, public engine::SplitWindow, public MainFie
 public:
     explicit frmMain(const platform::Services& services, QWidget* parent = nullptr);
     ~frmMain() override;
-
-    // The help file F1 opens, named at start-up. Only the bare name: where it is
-    // looked for is the help opener's business.
-    QString helpFile() const { return helpFile_; }
 
     SecondaryWindows& secondaryWindows() { return secondary_; }
 
@@ -56,17 +50,13 @@ public:
     void openFolderPicker() override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void applyLook();
     void applyFonts();
-    void prepareDropTarget();
-    void centreOnScreen();
-    void watchEvents();
+    void guardValueFields();
     void connectHandlers();
     void startUp();
     platform::PathStyle pathStyle() const;
@@ -84,23 +74,13 @@ private:
 
     void setValueFieldActive(QLineEdit* field, bool active);
     bool valueFieldPassesCheck(QLineEdit* field);
-    void valueFieldLosesFocus(QLineEdit* field, const QFocusEvent& event);
-    bool shortcutLeavesBadValue();
     void refocusValueField(QLineEdit* field);
-    bool dropTargetEvent(QEvent* event);
-    static QString firstLocalFile(const QMimeData* mime);
 
     std::unique_ptr<::Ui::frmMain> ui_;
     platform::Services services_;
     SecondaryWindows secondary_;
-    QString helpFile_;
     // The open-file dialog's memory: the last full name chosen in it this run.
     QString lastChosenFile_;
-    // Set when a value field's check failed on a mouse press that moved the focus
-    // away: that press is dropped instead of reaching its control.
-    bool dropFocusingPress_ = false;
-    // Centred on the screen when first shown; afterwards where the user puts it.
-    bool placed_ = false;
     // Controls whose own pointer the hourglass covers while a split runs.
     QList<std::pair<QPointer<QWidget>, QCursor>> ownPointers_;
 };

@@ -1,4 +1,4 @@
-#include "ui/captionfit.h"
+#include "ui/common/captionfit.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -2,13 +2,12 @@
 
 #include <QCursor>
 #include <QIcon>
-#include <QSize>
 
 class QLabel;
 class QWidget;
 
-// The look the three secondary windows share: icon, fonts, frame lines, headings,
-// links and their fixed, unresizable frame.
+// The look and the window behaviour all four windows share: icon, fonts, frame
+// lines, headings, links, their fixed, unresizable frame, and where they appear.
 namespace quarnix::ui::look {
 
 // The window type of the help window, the About window and the folder picker. A
@@ -22,13 +21,15 @@ inline constexpr Qt::WindowType secondaryWindowType = Qt::Dialog;
 // The pointing hand shown over links, its hot spot at the fingertip.
 QCursor linkPointer();
 
-// Fixed size, no minimize or maximize button, the button face background, the
-// program icon, the layout's default font; `client` is the size of the client
-// area in pixels.
-void prepareWindow(QWidget* window, QSize client);
+// Fixed at the size its form gives it, no minimize or maximize button, the button
+// face background, the program icon, the layout's default font.
+void prepareWindow(QWidget* window);
 
-// Centred on the screen the window will appear on.
-void centreOnScreen(QWidget* window);
+// The one rule for every window that is centred: once, when it is first shown,
+// the whole window goes to the middle of the free area of the screen it appears on
+// (its owner's screen, for an owned window), frame included as far as the window
+// system has made it known by then. Afterwards it stays where the user puts it.
+void centreOnFirstShow(QWidget* window);
 
 // Frame lines are decoration: drawn above the labels they surround, the pointer
 // passes through them to the window's surface, and assistive technology reads

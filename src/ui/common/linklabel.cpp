@@ -1,6 +1,6 @@
-#include "ui/info/linklabel.h"
+#include "ui/common/linklabel.h"
 
-#include "ui/info/windowlook.h"
+#include "ui/common/windowlook.h"
 
 #include <QMouseEvent>
 

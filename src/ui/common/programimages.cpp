@@ -1,4 +1,4 @@
-#include "ui/programimages.h"
+#include "ui/common/programimages.h"
 
 #include <QtGlobal>
 

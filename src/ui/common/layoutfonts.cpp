@@ -1,4 +1,4 @@
-#include "ui/layoutfonts.h"
+#include "ui/common/layoutfonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,4 +1,4 @@
-#include "ui/separatorlines.h"
+#include "ui/common/separatorlines.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

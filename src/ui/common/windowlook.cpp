@@ -1,11 +1,11 @@
-#include "ui/info/windowlook.h"
+#include "ui/common/windowlook.h"
 
-#include "ui/layoutfonts.h"
-#include "ui/programimages.h"
-#include "ui/separatorlines.h"
+#include "ui/common/layoutfonts.h"
+#include "ui/common/programimages.h"
+#include "ui/common/separatorlines.h"
 
 #include <QFrame>
-#include <QGuiApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -32,13 +32,13 @@ QCursor linkPointer()
     return QCursor(QPixmap(QStringLiteral(":/secondary/link-hand.png")), linkHotSpotX, linkHotSpotY);
 }
 
-void prepareWindow(QWidget* window, QSize client)
+void prepareWindow(QWidget* window)
 {
     Qt::WindowFlags flags = window->windowFlags() & Qt::WindowType_Mask;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
-    window->setFixedSize(client);
+    window->setFixedSize(window->size());
     // The layouts are drawn on the button face colour, not the window colour.
     window->setBackgroundRole(QPalette::Button);
     window->setAutoFillBackground(true);
@@ -46,17 +46,36 @@ void prepareWindow(QWidget* window, QSize client)
     window->setFont(windowFont());
 }
 
-void centreOnScreen(QWidget* window)
+namespace {
+
+// Centres its window at the window's first show, then goes.
+class FirstShowCentring final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() != QEvent::Show)
+            return false;
+        const QWidget* owner = window->parentWidget();
+        if (const QScreen* screen = owner ? owner->screen() : window->screen()) {
+            QRect placed = window->frameGeometry();
+            placed.moveCenter(screen->availableGeometry().center());
+            window->move(placed.topLeft());
+        }
+        deleteLater();
+        window->removeEventFilter(this);
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnFirstShow(QWidget* window)
 {
-    const QWidget* owner = window->parentWidget();
-    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // The frame is not known before the window is first shown; centring the
-    // client area leaves the frame off by the width of its border at most.
-    QRect placed(QPoint(), window->size());
-    placed.moveCenter(screen->availableGeometry().center());
-    window->setGeometry(placed);
+    window->installEventFilter(new FirstShowCentring(window));
 }
 
 void prepareFrameLines(QWidget* window)
