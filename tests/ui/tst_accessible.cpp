@@ -2,7 +2,7 @@
 // tree as a screen reader does, every item has a name, except the decorative lines,
 // which read as separators.
 
-#include "fourwindows.h"
+#include "fourwindowsfixture.h"
 
 #include <QAccessible>
 
@@ -64,4 +64,4 @@ private slots:
 };
 
 QTEST_MAIN(AccessibleNamesTest)
-#include "accessibletest.moc"
+#include "tst_accessible.moc"

@@ -334,4 +334,4 @@ private slots:
 };
 
 QTEST_MAIN(MainWindowTest)
-#include "mainwindowtest.moc"
+#include "tst_mainwindow.moc"

@@ -4,7 +4,7 @@
 // button when no button has the focus), Escape presses nothing, and Tab walks the
 // controls in their tab order.
 
-#include "fourwindows.h"
+#include "fourwindowsfixture.h"
 
 using namespace quarnix::testing;
 
@@ -217,4 +217,4 @@ private slots:
 };
 
 QTEST_MAIN(WindowKeysTest)
-#include "keystest.moc"
+#include "tst_keys.moc"

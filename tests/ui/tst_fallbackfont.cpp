@@ -4,8 +4,8 @@
 // (DejaVu Sans on Debian) stands in. Every caption still fits its box, and no
 // window is narrowed further than its tightest caption needs.
 
-#include "fourwindows.h"
-#include "secondary/secondarytesting.h"
+#include "fourwindowsfixture.h"
+#include "secondarywindowsfixture.h"
 
 using namespace quarnix::testing;
 
@@ -93,4 +93,4 @@ int main(int argc, char* argv[])
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "fallbackfonttest.moc"
+#include "tst_fallbackfont.moc"

@@ -2,7 +2,7 @@
 // main window over a real folder tree, with scripted drives, free space and message
 // boxes.
 
-#include "secondarytesting.h"
+#include "secondarywindowsfixture.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
 #include "ui/info/frmhelp.h"
@@ -309,4 +309,4 @@ private slots:
 };
 
 QTEST_MAIN(SecondaryWindowsTest)
-#include "secondarytest.moc"
+#include "tst_secondarywindows.moc"

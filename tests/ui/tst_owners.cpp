@@ -3,7 +3,7 @@
 // and minimises them with it. Read back from the server with xprop, as a window
 // manager would read it.
 
-#include "fourwindows.h"
+#include "fourwindowsfixture.h"
 
 using namespace quarnix::testing;
 
@@ -69,4 +69,4 @@ private slots:
 };
 
 QTEST_MAIN(OwnedWindowsTest)
-#include "ownerstest.moc"
+#include "tst_owners.moc"

@@ -3,7 +3,7 @@
 // gone since is refused like a drive without a medium, a mount point is no prefix
 // of its neighbour's, and a long mount point fits the closed box.
 
-#include "secondarytesting.h"
+#include "secondarywindowsfixture.h"
 #include "ui/folder/drivelist.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/main/frmmain.h"
@@ -241,4 +241,4 @@ private slots:
 };
 
 QTEST_MAIN(DriveListTest)
-#include "drivelisttest.moc"
+#include "tst_drivelist.moc"
