@@ -102,6 +102,12 @@ struct Job final : engine::SplitWindow {
     {
         return writeFile(source = tmp.filePath(name), randomBytes(length)) ? readFile(source) : "not written";
     }
+    // By count when `count` is given, else by size.
+    void splitBy(const QString& count, const QString& megabytes)
+    {
+        bySize = count.isEmpty();
+        (bySize ? size : number) = bySize ? megabytes : count;
+    }
     SplitOutcome run() { return engine::SplitJob(*this, volumes, locale).run(); }
     QString outFile(const QString& name) const { return QDir(out).filePath(name); }
     void record(const QString& event) { onEvent((events << event).last()); }

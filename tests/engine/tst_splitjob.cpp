@@ -52,6 +52,23 @@ struct FailureRow {
     qint64 length = 3000000;
 };
 
+// What the user meets in turn on a floppy destination.
+enum class Step { Chunk1, Chunk2, Chunk3, NextDisk, LastDisk, LackOfSpace, Error, Done, Picker };
+
+struct FloppyRow {
+    Lengths free;           // what the drive reports, one query each; -1: no disk
+    QList<Step> steps;
+    MessageAnswer answer = MessageAnswer::Yes; // to the floppy warning
+    bool atFirstFloppyRoot = false;
+};
+
+// A disk that fills up: `room` is what one file (a file-size limit) or the whole
+// tmpfs may hold; `othersFill` has another program fill the disk just before the
+// batch file.
+struct DiskFillRow {
+    bool tmpfs; qint64 length; int count; qint64 room; int complete; QString cause; bool othersFill = false;
+};
+
 // Exactly the chunk files of `names` before `complete` are left, each holding its
 // piece in full: a piece cut short is never left to pass for a whole one.
 void checkChunks(const Job& job, const QByteArray& source, qint64 length, const QStringList& names, int complete)
@@ -97,6 +114,8 @@ std::optional<qint64> dirtyPages(const QString& path)
 Q_DECLARE_METATYPE(SplitRow)
 Q_DECLARE_METATYPE(RefusalRow)
 Q_DECLARE_METATYPE(FailureRow)
+Q_DECLARE_METATYPE(FloppyRow)
+Q_DECLARE_METATYPE(DiskFillRow)
 
 class SplitJobTest : public QObject {
     Q_OBJECT
@@ -129,8 +148,7 @@ private slots:
         QFETCH(SplitRow, row);
         Job job;
         const QByteArray source = job.makeSource(row.name, row.length);
-        job.bySize = row.count.isEmpty();
-        (job.bySize ? job.size : job.number) = job.bySize ? row.size : row.count;
+        job.splitBy(row.count, row.size);
         const QStringList names = chunkNames(row.prefix, int(row.chunks.size()));
         QCOMPARE(job.run(), SplitOutcome::Done);
         QCOMPARE(job.events, start(job.source, job.out) + processing(names) + finish(row.prefix, row.name));
@@ -267,8 +285,7 @@ private slots:
         QFETCH(FailureRow, row);
         Job job;
         const QByteArray source = job.makeSource(row.name, row.length);
-        job.bySize = row.count.isEmpty();
-        (job.bySize ? job.size : job.number) = job.bySize ? row.size : row.count;
+        job.splitBy(row.count, row.size);
         if (row.setup == Setup::DestinationMissing || row.setup == Setup::DestinationIsFile)
             job.destination = job.outFile(row.setup == Setup::DestinationMissing ? "no folder" : "file");
         QVERIFY(row.setup != Setup::DestinationIsFile || writeFile(job.destination, "x"));
@@ -323,41 +340,39 @@ private slots:
     // on the disk taken out must have reached it.
     void floppy_data()
     {
-        QTest::addColumn<Lengths>("free");
-        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<FloppyRow>("row");
         const qint64 disk = 1457664, afterOne = disk - chunkLength, last = 378558; // disk: an empty 1.44 MB one
-        const QStringList threeDisks {"1", "next", "2", "next", "3", "Done"};
-        QTest::newRow("No: only the picker, even with no source") << Lengths() << QStringList {"No"};
-        QTest::newRow("first check, free = chunk size") << Lengths {chunkSize} << QStringList {"Lack of space"};
-        QTest::newRow("first check, one byte more")
-            << Lengths {chunkSize + 1, disk, disk, disk} << QStringList {"1", "2", "3", "Done"};
-        QTest::newRow("three empty disks") << Lengths {disk, afterOne, disk, afterOne, disk, disk} << threeDisks;
-        QTest::newRow("three disks, to the root of the first floppy drive")
-            << Lengths {disk, afterOne, disk, afterOne, disk, disk} << QStringList {"root"} + threeDisks;
-        QTest::newRow("after a chunk, free space equal to the chunk size")
-            << Lengths {disk, chunkSize, chunkSize + 1, disk, disk} << QStringList {"1", "next", "2", "3", "Done"};
-        QTest::newRow("OK without changing the disk prompts again")
-            << Lengths {disk, 1000, 1000, 1000, disk, disk, disk}
-            << QStringList {"1", "next", "next", "next", "2", "3", "Done"};
-        QTest::newRow("last disk one byte short, twice") << Lengths {disk, disk, disk, last - 1, last - 1, last}
-                                                         << QStringList {"1", "2", "last", "last", "3", "Done"};
-        QTest::newRow("no disk at the first check") << Lengths {-1} << QStringList {"Error"};
-        QTest::newRow("OK with no disk in") << Lengths {disk, 1000, -1} << QStringList {"1", "next", "Error"};
+        using enum Step;
+        const QList<Step> threeDisks {Chunk1, NextDisk, Chunk2, NextDisk, Chunk3, Done};
+        const auto row = [](const char* tag, const FloppyRow& row) { QTest::newRow(tag) << row; };
+        row("No: only the picker, even with no source", {{}, {Picker}, MessageAnswer::No});
+        row("first check, free = chunk size", {{chunkSize}, {LackOfSpace}});
+        row("first check, one byte more", {{chunkSize + 1, disk, disk, disk}, {Chunk1, Chunk2, Chunk3, Done}});
+        row("three empty disks", {{disk, afterOne, disk, afterOne, disk, disk}, threeDisks});
+        row("three disks, to the root of the first floppy drive",
+            {{disk, afterOne, disk, afterOne, disk, disk}, threeDisks, MessageAnswer::Yes, true});
+        row("after a chunk, free space equal to the chunk size",
+            {{disk, chunkSize, chunkSize + 1, disk, disk}, {Chunk1, NextDisk, Chunk2, Chunk3, Done}});
+        row("OK without changing the disk prompts again", {{disk, 1000, 1000, 1000, disk, disk, disk},
+            {Chunk1, NextDisk, NextDisk, NextDisk, Chunk2, Chunk3, Done}});
+        row("last disk one byte short, twice",
+            {{disk, disk, disk, last - 1, last - 1, last}, {Chunk1, Chunk2, LastDisk, LastDisk, Chunk3, Done}});
+        row("no disk at the first check", {{-1}, {Error}});
+        row("OK with no disk in", {{disk, 1000, -1}, {Chunk1, NextDisk, Error}});
     }
 
     void floppy()
     {
-        QFETCH(Lengths, free);
-        QFETCH(QStringList, steps);
+        QFETCH(FloppyRow, row);
         Job job;
         const QByteArray source = job.makeSource("report.doc", 3000000);
         job.volumes.floppies = {job.out};
-        for (const qint64 bytes : free)
+        for (const qint64 bytes : row.free)
             job.volumes.freeSpaceScript << (bytes < 0 ? std::nullopt : std::optional<qint64>(bytes));
-        job.volumes.firstFloppyRoot = steps[0] == "root" ? job.out : QString();
-        const bool declined = steps[0] == "No";
+        job.volumes.firstFloppyRoot = row.atFirstFloppyRoot ? job.out : QString();
+        job.answer = row.answer;
+        const bool declined = row.answer == MessageAnswer::No;
         job.source = declined ? QString() : job.source;
-        job.answer = declined ? MessageAnswer::No : MessageAnswer::Yes;
         QStringList removed; // the chunk files taken away on earlier disks
         QByteArray joined;
         job.onEvent = [&](const QString& event) {
@@ -370,26 +385,28 @@ private slots:
         };
         job.run();
 
-        const QHash<QString, QStringList> events {
-            {"1", processing({three[0]})}, {"2", processing({three[1]})}, {"3", processing({three[2]})},
-            {"next", seen({"pointer default", "Enter next floppy", "pointer busy"})},
-            {"last", seen({"pointer default", "Enter last floppy", "pointer busy"})},
-            {"Lack of space", seen({"Lack of space", "pointer default", "picker", "status="})},
-            {"Error", failure("The free space of " + job.out + " cannot be read: the drive is not ready.")},
-            {"Done", finish("reportdoc", "report.doc")}, {"No", {"picker"}}};
+        const QHash<Step, QStringList> events {
+            {Step::Chunk1, processing({three[0]})}, {Step::Chunk2, processing({three[1]})},
+            {Step::Chunk3, processing({three[2]})},
+            {Step::NextDisk, seen({"pointer default", "Enter next floppy", "pointer busy"})},
+            {Step::LastDisk, seen({"pointer default", "Enter last floppy", "pointer busy"})},
+            {Step::LackOfSpace, seen({"Lack of space", "pointer default", "picker", "status="})},
+            {Step::Error, failure("The free space of " + job.out + " cannot be read: the drive is not ready.")},
+            {Step::Done, finish("reportdoc", "report.doc")}, {Step::Picker, {"picker"}}};
         QStringList expected = seen({"Suggestion"}) + (declined ? QStringList() : start(job.source, job.out));
-        for (const QString& step : steps)
+        for (const Step step : row.steps)
             expected += events.value(step);
         QCOMPARE(job.events, expected);
-        QCOMPARE(job.volumes.queries, QStringList(free.size(), job.out));
-        const bool done = steps.last() == "Done";
-        const QStringList written = three.mid(0, steps.filter(QRegularExpression("^\\d$")).size());
-        QCOMPARE(removed + entriesOf(job.out), written + QStringList(done, "reportdoc.bat"));
+        QCOMPARE(job.volumes.queries, QStringList(row.free.size(), job.out));
+        const bool done = row.steps.last() == Step::Done;
+        const auto chunks = std::count_if(row.steps.begin(), row.steps.end(),
+                                          [](Step step) { return step <= Step::Chunk3; });
+        QCOMPARE(removed + entriesOf(job.out), three.mid(0, chunks) + QStringList(done, "reportdoc.bat"));
         for (const QString& name : three)
             joined += readFile(job.outFile(name));
         QVERIFY(!done || joined == source);
         const QByteArray batch = readFile(job.outFile("reportdoc.bat"));
-        QCOMPARE(batch.contains("Del \"reportdoc.bat\""), done && steps[0] != "root");
+        QCOMPARE(batch.contains("Del \"reportdoc.bat\""), done && !row.atFirstFloppyRoot);
     }
 
     // "Done" on a stick means the files are on it; a fixed disk is left to the system.
@@ -412,47 +429,40 @@ private slots:
     // limit in a child process. The chunk being written when it happens is removed.
     void diskFills_data()
     {
-        QTest::addColumn<bool>("tmpfs");
-        // Source length, chunk count, bytes one file or the whole tmpfs may hold, chunk files written in full.
-        QTest::addColumn<Lengths>("setup");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("file-size limit, buffered copy")
-            << false << Lengths {3000000, 3, 600000, 0} << "Cannot write {out}/reportdoc.1: File too large";
+        QTest::addColumn<DiskFillRow>("row");
+        const auto row = [](const char* tag, const DiskFillRow& row) { QTest::newRow(tag) << row; };
+        row("file-size limit, buffered copy",
+            {false, 3000000, 3, 600000, 0, "Cannot write {out}/reportdoc.1: File too large"});
         // The first chunk starts on a page boundary and is long enough for the kernel copy.
-        QTest::newRow("file-size limit, kernel copy")
-            << false << Lengths {160000000, 2, 70000000, 0} << "Cannot write {out}/reportdoc.1: File too large";
-        QTest::newRow("4 MiB tmpfs, fourth chunk")
-            << true << Lengths {10000000, 8, 4 << 20, 3} << "Cannot write {out}/reportdoc.4: No space left on device";
-        // Filled up by another program just before the batch file: no batch file stays,
-        // neither cut short nor as a draft.
-        QTest::newRow("tmpfs full at the batch file")
-            << true << Lengths {3000000, 3, 8 << 20, 3} << "Cannot write {out}/reportdoc.bat: No space left on device";
+        row("file-size limit, kernel copy",
+            {false, 160000000, 2, 70000000, 0, "Cannot write {out}/reportdoc.1: File too large"});
+        row("4 MiB tmpfs, fourth chunk",
+            {true, 10000000, 8, 4 << 20, 3, "Cannot write {out}/reportdoc.4: No space left on device"});
+        // No batch file stays, neither cut short nor as a draft.
+        row("tmpfs full at the batch file",
+            {true, 3000000, 3, 8 << 20, 3, "Cannot write {out}/reportdoc.bat: No space left on device", true});
     }
 
     void diskFills()
     {
 #ifdef Q_OS_LINUX
-        QFETCH(bool, tmpfs);
-        QFETCH(Lengths, setup);
-        QFETCH(QString, cause);
+        QFETCH(DiskFillRow, row);
         Job job;
-        const QByteArray source = job.makeSource("report.doc", setup[0]);
-        job.bySize = false;
-        job.number = QString::number(setup[1]);
-        const QByteArray mountPoint = QFile::encodeName(job.out), options = "size=" + QByteArray::number(setup[2]);
-        if (tmpfs && ::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()))
+        const QByteArray source = job.makeSource("report.doc", row.length);
+        job.splitBy(QString::number(row.count), {});
+        const QByteArray mountPoint = QFile::encodeName(job.out), options = "size=" + QByteArray::number(row.room);
+        if (row.tmpfs && ::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()))
             QSKIP("this machine does not let the suite mount a tmpfs");
-        const auto unmount = qScopeGuard([&] { if (tmpfs) ::umount2(mountPoint.constData(), MNT_DETACH); });
-        const QString filler = job.outFile("filler");
+        const auto unmount = qScopeGuard([&] { if (row.tmpfs) ::umount2(mountPoint.constData(), MNT_DETACH); });
         job.onEvent = [&](const QString& event) {
-            if (event.endsWith("Processing reportdoc.bat") && setup[3] == setup[1])
-                writeFile(filler, QByteArray(8 << 20, 'f')); // as much as fits
+            if (row.othersFill && event.endsWith("Processing reportdoc.bat"))
+                writeFile(job.outFile("filler"), QByteArray(row.room, 'f')); // as much as fits
         };
-        const pid_t child = tmpfs ? -1 : fork();
+        const pid_t child = row.tmpfs ? -1 : fork();
         if (child == 0) {
             // Past the limit a write fails with EFBIG instead of ending the process.
             std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit fileSize {rlim_t(setup[2]), rlim_t(setup[2])};
+            const rlimit fileSize {rlim_t(row.room), rlim_t(row.room)};
             setrlimit(RLIMIT_FSIZE, &fileSize);
             const int outcome = int(job.run());
             writeFile(job.tmp.filePath("events"), job.events.join('\n').toUtf8());
@@ -463,14 +473,13 @@ private slots:
         // On the tmpfs the job runs here.
         QCOMPARE(child < 0 ? job.run() : SplitOutcome(WEXITSTATUS(status)), SplitOutcome::Failed);
         job.events = child < 0 ? job.events : QString::fromUtf8(readFile(job.tmp.filePath("events"))).split('\n');
-        const QStringList processed = chunkNames("reportdoc", int(std::min(setup[3] + 1, setup[1])));
-        const bool atBatch = setup[3] == setup[1];
+        const QStringList processed = chunkNames("reportdoc", std::min(row.complete + 1, row.count));
+        const QStringList atBatch = {"status=Wait... split operation completed...Processing reportdoc.bat",
+                                     "repaint status"};
         QCOMPARE(job.events, start(job.source, job.out) + processing(processed)
-                     + (atBatch ? QStringList {"status=Wait... split operation completed...Processing reportdoc.bat",
-                                               "repaint status"} : QStringList())
-                     + failure(cause.replace("{out}", job.out)));
-        QCOMPARE(entriesOf(job.out), QStringList(atBatch, "filler") + processed.mid(0, setup[3]));
-        checkChunks(job, source, setup[0] / setup[1] + 1, processed, int(setup[3]));
+                     + (row.othersFill ? atBatch : QStringList()) + failure(QString(row.cause).replace("{out}", job.out)));
+        QCOMPARE(entriesOf(job.out), QStringList(row.othersFill, "filler") + processed.mid(0, row.complete));
+        checkChunks(job, source, row.length / row.count + 1, processed, row.complete);
 #else
         QSKIP("file-size limits and tmpfs are Linux features");
 #endif
@@ -483,7 +492,7 @@ private slots:
 #ifdef Q_OS_LINUX
         Job job;
         const QByteArray source = job.makeSource("report.doc", 70000000);
-        job.bySize = false;
+        job.splitBy("2", {});
         const QByteArray mountPoint = QFile::encodeName(job.out);
         if (::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=100m"))
             QSKIP("this machine does not let the suite mount a tmpfs");
