@@ -1,3 +1,6 @@
+// src/app: the program itself. It names the application, makes the real platform
+// services, and shows the main window; everything else happens in its handlers.
+
 #include "platform/gui/services.h"
 #include "ui/main/frmmain.h"
 

@@ -1,5 +1,11 @@
 #pragma once
 
+// src/engine: the split job behind the Split button and everything it writes (the
+// chunk plan, the chunk files, the re-assembly batch file, the floppy flow). It
+// runs headless, in the windows, the tests and the benchmark alike, so it uses
+// QtCore and the core of src/platform only: nothing from src/ui, no widgets, and
+// no system call of its own. It reaches its window through splitwindow.h.
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>

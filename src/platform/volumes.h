@@ -1,5 +1,11 @@
 #pragma once
 
+// src/platform: the thin layer over the operating system, and the one place where
+// Windows and Linux differ: path rules, volumes and free space, removable media,
+// name limits, flushing to the device, the batch file's code page, range copies.
+// Only files here call the system (POSIX, Win32) or test Q_OS_; they include QtCore
+// and nothing of the program's own. Services with a look of their own live in gui/.
+
 #include "platform/mounttable.h"
 #include "platform/pathrules.h"
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// tests/support: what every suite may use: fakes for what the machine cannot give
+// (a floppy drive, a person at a message box, a browser) and real test files.
+
 #include "platform/gui/services.h"
 
 #include <QHash>

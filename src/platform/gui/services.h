@@ -1,5 +1,10 @@
 #pragma once
 
+// src/platform/gui: the operating system's services that show something or hand
+// something to the desktop (message boxes, the file dialog, the browser, the help
+// viewer), behind interfaces the tests replace with fakes. Includes QtWidgets and
+// the platform core, nothing of src/engine or src/ui.
+
 #include "platform/gui/addressopener.h"
 #include "platform/gui/filechooser.h"
 #include "platform/gui/helpopener.h"

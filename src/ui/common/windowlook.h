@@ -1,5 +1,10 @@
 #pragma once
 
+// src/ui/common: what more than one of the four windows uses (their look and
+// placing, fonts and caption fitting, pictures, the link label, the program's
+// addresses, the main window's fields as the picker sees them). It may include
+// src/platform and Qt's widgets, never a window's own folder.
+
 #include <QCursor>
 #include <QIcon>
 

@@ -19,7 +19,7 @@ namespace quarnix::ui {
 namespace {
 
 // The picker opens at a fixed place near the top-left of the screen, not centred:
-// its client area 2070 by 2325 twips from the screen's corner.
+// its client area 138 by 155 pixels (2070 by 2325 twips) from the screen's corner.
 constexpr QPoint storedPosition(138, 155);
 
 } // namespace

@@ -1,5 +1,9 @@
 #pragma once
 
+// src/ui/folder: the folder picker and the parts only it uses (its drive list, its
+// folder entries and how they are drawn). It may include ui/common and the platform
+// services, never another window's folder.
+
 #include "platform/gui/services.h"
 #include "ui/folder/folderentries.h"
 
@@ -37,7 +41,7 @@ private:
     void startAtCurrentFolder();
     void readDrives();
     int indexOfDrive(const QString& rootPath) const;
-    bool isAvailable(const QString& rootPath) const;
+    [[nodiscard]] bool isAvailable(const QString& rootPath) const;
     QString selectedDrive() const;
     void rememberDrive();
     void followDrive();
@@ -47,7 +51,7 @@ private:
     void openRow(int row);
     void upOneEntry();
     void acceptFolder();
-    bool sourceFitsOn(const QString& folder);
+    [[nodiscard]] bool sourceFitsOn(const QString& folder);
     void warnDeviceNotReady();
     void warn(const QString& title, const QString& text);
     QString shown(const QString& path) const;

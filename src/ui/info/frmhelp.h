@@ -1,5 +1,8 @@
 #pragma once
 
+// src/ui/info: the help window and the About window, with GotoWeb. They may include
+// ui/common and the platform services, never another window's folder.
+
 #include <QWidget>
 #include <memory>
 

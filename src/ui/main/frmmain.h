@@ -1,5 +1,9 @@
 #pragma once
 
+// src/ui/main: the main window, its drop target and value-field guard, and the
+// opening of the other three windows. It may include ui/common, the engine, the
+// platform services, and the other windows' classes, which it opens.
+
 #include "engine/splitwindow.h"
 #include "platform/gui/services.h"
 #include "platform/pathrules.h"
@@ -73,7 +77,7 @@ private:
     void picTargetDrop(const QString& path);
 
     void setValueFieldActive(QLineEdit* field, bool active);
-    bool valueFieldPassesCheck(QLineEdit* field);
+    [[nodiscard]] bool valueFieldPassesCheck(QLineEdit* field);
     void refocusValueField(QLineEdit* field);
 
     std::unique_ptr<::Ui::frmMain> ui_;
