@@ -10,6 +10,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 using namespace quarnix;
 using namespace quarnix::testing;
 
@@ -190,6 +196,31 @@ private slots:
         QCOMPARE(shared, 81);
         for (char ascii = ' '; ascii < 0x7F; ++ascii)
             QCOMPARE(platform::encodeForBatchFile(QString(QChar(ascii))), QByteArray(1, ascii));
+        for (char16_t control = 0x80; control < 0xA0; ++control)
+            QCOMPARE(platform::encodeForBatchFile(QString(QChar(control))), std::nullopt);
+    }
+
+    // The largest batch file there can be, 32,766 chunks of a 200-character name
+    // (22 MB), is written without being held in memory: the writing process grows
+    // by far less than the file.
+    void largestBatchFileInBoundedMemory()
+    {
+#ifdef Q_OS_LINUX
+        const QString prefix = QString(196, 'n') + "doc", path = dir_.filePath(prefix + ".bat");
+        const pid_t child = fork();
+        if (child == 0) {
+            const auto peakKiB = [] { rusage usage {}; getrusage(RUSAGE_SELF, &usage); return usage.ru_maxrss; };
+            const long before = peakKiB();
+            engine::writeBatchFile(path, {prefix, engine::planChunks(65532, 1).value(), QString(196, 'n') + ".doc"});
+            _exit(peakKiB() - before < 8 * 1024 ? 0 : 1);
+        }
+        int status = -1;
+        QVERIFY(waitpid(child, &status, 0) == child && WIFEXITED(status));
+        QVERIFY2(WEXITSTATUS(status) == 0, "writing the batch file took 8 MiB or more");
+        QCOMPARE(QFileInfo(path).size(), 22485765);
+#else
+        QSKIP("measured with fork and getrusage");
+#endif
     }
 };
 

@@ -28,6 +28,7 @@ private slots:
         QTest::newRow("posix browse to the root") << *destinationAfterBrowse("/r.doc", "r.doc", posix) << "/";
         QTest::newRow("windows drop to a root") << destinationAfterDrop(R"(c:\report.doc)", win) << "C:";
         QTest::newRow("posix drop to the root") << destinationAfterDrop("/report.doc", posix) << "/";
+        QTest::newRow("posix drop into a folder") << destinationAfterDrop("/a/b/r.doc", posix) << "/a/b";
         QTest::newRow("floppy a:\\data") << QString::number(isFloppyDriveText(R"(a:\data)")) << "1";
         QTest::newRow("floppy B:") << QString::number(isFloppyDriveText("B:")) << "1";
         QTest::newRow("no floppy after a blank") << QString::number(isFloppyDriveText(" A:")) << "0";

@@ -2,6 +2,7 @@
 // not: Windows drives A: and B:, floppy devices, a volume unmounted under the folder
 // picker, USB sticks and card readers. Also the file system's name limit, for real.
 
+#include "platform/devicesync.h"
 #include "platform/filenamelimit.h"
 #include "platform/volumes.h"
 #include "testfiles.h"
@@ -82,12 +83,13 @@ private slots:
 
     void posixVolumes()
     {
-        for (const char* folder : {"fd0/sub", "fd1", "usb", "gone"})
+        for (const char* folder : {"fd0/sub", "fd1", "usb", "gone", "unknown"})
             QVERIFY(QDir().mkpath(at(folder)));
         FakeMountTable mounts;
         mounts.table = {mounted("/", "/dev/vda"), mounted(at("fd0"), "/dev/fd0", 1457664),
                         mounted(at("fd1"), "/dev/fd1", 0, false), mounted(at("usb"), "/dev/sdb1"),
-                        mounted(at("gone"), "/dev/sdc1"), {"/run/user", "tmpfs", "tmpfs", {}, true, 5},
+                        mounted(at("gone"), "/dev/sdc1"), mounted(at("unknown"), "/dev/sdd1", -1),
+                        {"/run/user", "tmpfs", "tmpfs", {}, true, 5},
                         {"/proc", "proc", "proc", {}, true, 0}, {at("ram"), "tmpfs", "tmpfs", "Ram", true, 5}};
         const SystemVolumes volumes(mounts, PathStyle::Posix, at("sys"));
         QCOMPARE(volumes.isFloppyDestination(at("fd0/sub")), true);
@@ -99,6 +101,7 @@ private slots:
         QCOMPARE(volumes.isFirstFloppyRoot(at("fd1")), false);
         QCOMPARE(volumes.freeSpace(at("fd0/sub")), std::optional<qint64>(1457664));
         QCOMPARE(volumes.freeSpace(at("fd1")), std::nullopt); // not ready
+        QCOMPARE(volumes.freeSpace(at("unknown")), std::nullopt);
         QCOMPARE(volumes.isReady(at("fd0")), true);
         QCOMPARE(volumes.isReady(at("fd1")), false);
         QCOMPARE(volumes.isReady(at("gone")), true);
@@ -108,7 +111,7 @@ private slots:
         QStringList listed;
         for (const VolumeEntry& entry : volumes.volumes())
             listed << entry.displayName;
-        QCOMPARE(listed, (QStringList {"/", at("fd0"), at("fd1"), at("usb"), at("ram") + " (Ram)"}));
+        QCOMPARE(listed, (QStringList {"/", at("fd0"), at("fd1"), at("usb"), at("unknown"), at("ram") + " (Ram)"}));
     }
 
     // USB sticks do not always carry the kernel's removable mark; the bus they hang on
@@ -129,6 +132,8 @@ private slots:
         QTest::newRow("not described") << "/dev/nvme9n1" << "" << "" << "" << false;
         QTest::newRow("floppy") << "/dev/fd0" << "" << "" << "" << true;
         QTest::newRow("no device node") << "tmpfs" << "" << "" << "" << false;
+        QTest::newRow("a name, not a device node") << "sdb1" << usb + "sdb/sdb1" << usb + "sdb" << "1" << false;
+        QTest::newRow("mark without a value") << "/dev/sdc1" << sata + "sdc/sdc1" << sata + "sdc" << "" << false;
     }
 
     void removableDevices()
@@ -142,12 +147,33 @@ private slots:
         if (!block.isEmpty()) {
             QVERIFY(QDir().mkpath(sys.filePath("devices/" + block)) && QDir().mkpath(sys.filePath("class/block")));
             QVERIFY(writeFile(sys.filePath("devices/" + disk + "/removable"), mark.toUtf8() + "\n"));
-            QVERIFY(QFile::link(sys.filePath("devices/" + block), sys.filePath("class/block/" + device.mid(5))));
+            const QString name = device.section('/', -1);
+            QVERIFY(QFile::link(sys.filePath("devices/" + block), sys.filePath("class/block/" + name)));
         }
         QVERIFY(QDir().mkpath(at("mnt")));
         FakeMountTable mounts;
         mounts.table = {mounted(at("mnt"), device)};
         QCOMPARE(SystemVolumes(mounts, PathStyle::Posix, sys.path()).isRemovable(at("mnt")), removable);
+    }
+
+    // This machine's own mount table: a folder that is not there lies on no volume,
+    // and one that is lies on a ready one.
+    void systemMountTable()
+    {
+        const SystemMountTable mounts;
+        QCOMPARE(mounts.volumeOf(at("not there")), std::nullopt);
+        const auto volume = mounts.volumeOf(tmp_.path());
+        QVERIFY(volume && volume->ready && volume->bytesAvailable > 0);
+        QVERIFY(tmp_.path().startsWith(volume->rootPath));
+    }
+
+    // A flush that cannot happen says why.
+    void flushGivesTheSystemsReason()
+    {
+        QString reason;
+        QCOMPARE(syncFolderToDevice(at("not there"), reason), false);
+        QCOMPARE(reason, "No such file or directory");
+        QCOMPARE(syncFolderToDevice(tmp_.path(), reason), true);
     }
 
     // Counted in bytes as this file system stores names: é takes two.

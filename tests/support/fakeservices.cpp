@@ -38,8 +38,12 @@ bool FakeVolumes::isFirstFloppyRoot(const QString& destination) const
 std::optional<qint64> FakeVolumes::freeSpace(const QString& destination) const
 {
     queries.append(destination);
-    if (!freeSpaceScript.isEmpty())
-        return freeSpaceScript.size() == 1 ? freeSpaceScript.first() : freeSpaceScript.takeFirst();
+    if (!freeSpaceScript.isEmpty() || scriptStarted_) {
+        // A drive that is asked more often than its script says is no longer ready:
+        // a job that keeps asking ends instead of prompting for ever.
+        scriptStarted_ = true;
+        return freeSpaceScript.isEmpty() ? std::nullopt : freeSpaceScript.takeFirst();
+    }
     const auto found = freeSpaceOf.constFind(destination);
     if (found != freeSpaceOf.constEnd())
         return *found;

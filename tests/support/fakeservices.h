@@ -37,9 +37,9 @@ public:
 };
 
 // Volumes for tests: folders listed in `floppies` count as floppy destinations, those
-// in `removables` as removable media,
-// and free space comes from `freeSpaceScript` (one entry a query; the last one
-// repeats) or, when that is empty, from `freeSpaceOf`.
+// in `removables` as removable media, and free space comes from `freeSpaceScript`
+// (one entry a query; past its end the drive is not ready) or, without a script,
+// from `freeSpaceOf`.
 class FakeVolumes final : public platform::Volumes {
 public:
     platform::PathStyle pathStyle() const override { return style; }
@@ -62,6 +62,9 @@ public:
     mutable QStringList queries;
     QList<platform::VolumeEntry> entries;
     QStringList notReady;
+
+private:
+    mutable bool scriptStarted_ = false;
 };
 
 // Hands back the scripted file names in turn; an empty one is a cancel.
