@@ -1,9 +1,10 @@
 #pragma once
 
-// The real main window on fake services, with a source file chosen, and the other
-// three windows opened from it the way a user opens them.
+// What every window suite starts from: the real main window on fake services,
+// shown and active, and the other three windows opened from it as a user opens them.
 
 #include "fakeservices.h"
+#include "testfiles.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
 #include "ui/info/frmhelp.h"
@@ -11,93 +12,144 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <memory>
 
 namespace quarnix::testing {
 
-// Shows `window` and makes it the active one. A window that does not become active
-// cannot take the user's keys, so every caller fails its test on false.
+// The folder picker opens two ways: owned by the main window, from the
+// destination's browse button, and without an owner, as the split job opens it.
+enum class Window { Main, Help, About, Picker, UnownedPicker };
+
+// Shows `window` and makes it the active one. A window that is not active takes
+// none of the keys a test presses, so every caller fails its test on false.
 [[nodiscard]] inline bool activate(QWidget* window)
 {
     if (!window)
         return false;
     window->show();
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    // Not QTest::qWaitForWindowActive, which counts an owned window as active
+    // while its owner is.
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
-class FourWindows {
-public:
-    FourWindows()
-    {
-        QFile source(folder.filePath(QStringLiteral("source.bin")));
-        source.open(QIODevice::WriteOnly);
-        fakes.volumes.entries = { { folder.path(), QStringLiteral("Data") },
-            { QStringLiteral("/"), QStringLiteral("System") } };
-        main = std::make_unique<ui::frmMain>(fakes.services());
-        main->setSourceText(source.fileName());
-    }
+template <typename T = QWidget> T* child(const QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(QLatin1String(name));
+    return found ? found : (qFatal("no control %s", name), nullptr);
+}
 
-    // "frmMain", "frmHelp", "frmAbout", "frmFolder" (opened by the destination's
-    // browse button), or "unowned frmFolder" (opened as the split job opens it).
-    QWidget* open(const QString& name)
-    {
-        main->show();
-        if (name == u"frmMain")
-            return main.get();
-        if (name == u"unowned frmFolder") {
-            main->openFolderPicker();
-            return main->secondaryWindows().folderPicker();
+// The labels and buttons of `window` whose caption does not fit its box in the font
+// it is drawn with, and the fields whose text does not. A label wraps at word
+// boundaries inside its box, so a long word sticks out sideways and too many lines
+// stick out below; a button's caption is drawn inside the style's contents rectangle.
+inline QStringList clippedCaptions(const QWidget* window)
+{
+    QStringList clipped;
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        QSize room = control->contentsRect().size();
+        QSize needed;
+        if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+            // Laid out in a box of unlimited height: Qt stops at the box's bottom otherwise.
+            needed = label->fontMetrics()
+                         .boundingRect(QRect(0, 0, room.width(), 10000), flags, label->text())
+                         .size();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const auto contents = button->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents
+                                                                   : QStyle::SE_PushButtonContents;
+            room = button->style()->subElementRect(contents, &option, button).size();
+            needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        } else if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
+            needed = field->fontMetrics().size(0, field->text());
         }
-        const char* button = name == u"frmHelp" ? "cmdHelp" : name == u"frmAbout" ? "cmdAbout" : "cmdBrowseD";
-        QTest::mouseClick(main->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-        ui::SecondaryWindows& windows = main->secondaryWindows();
-        if (name == u"frmHelp")
-            return windows.helpWindow();
-        if (name == u"frmAbout")
-            return windows.aboutWindow();
-        return windows.folderPicker();
+        if (needed.boundedTo(room) != needed)
+            clipped.append(control->objectName());
+    }
+    return clipped;
+}
+
+struct FourWindows {
+    // In the order they are made: the main window last, on the fakes.
+    const QString startFolder = QDir::currentPath();
+    QTemporaryDir folder;
+    FakeServices fakes;
+    ui::frmMain main;
+
+    // The window reads the path style when it is made.
+    explicit FourWindows(platform::PathStyle style = platform::nativePathStyle())
+        : main((fakes.volumes.style = style, fakes.services()))
+    {
+        fakes.volumes.entries
+            = { { folder.path(), QStringLiteral("Data") }, { QStringLiteral("/"), "System" } };
+        QVERIFY2(activate(&main), "the main window did not become active");
+    }
+    // Back in the folder the test started in before the fixture's folder goes.
+    ~FourWindows() { QDir::setCurrent(startFolder); }
+
+    // Opens `which` as the user does, and makes it the active window. The
+    // destination's browse button wants a source first: when none is chosen, the
+    // picker gets an empty source.bin in the fixture's folder.
+    QWidget* open(Window which)
+    {
+        ui::SecondaryWindows& windows = main.secondaryWindows();
+        QWidget* opened = &main;
+        if (which == Window::Help) {
+            QTest::mouseClick(get("cmdHelp"), Qt::LeftButton);
+            opened = windows.helpWindow();
+        } else if (which == Window::About) {
+            QTest::mouseClick(get("cmdAbout"), Qt::LeftButton);
+            opened = windows.aboutWindow();
+        } else if (which == Window::Picker) {
+            if (main.sourceText().isEmpty())
+                main.setSourceText(file("source.bin", {}));
+            QTest::mouseClick(get("cmdBrowseD"), Qt::LeftButton);
+            opened = windows.folderPicker();
+        } else if (which == Window::UnownedPicker) {
+            main.openFolderPicker();
+            opened = windows.folderPicker();
+        }
+        [&] { QVERIFY2(activate(opened), "the window did not become active"); }();
+        return opened;
     }
 
-    // Every top-level window of the program that is open now.
-    static QWidgetList openWindows()
+    // The picker opens at the process's current folder.
+    ui::frmFolder* openPickerAt(const QString& start)
     {
-        QWidgetList shown;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && !window->inherits("QMenu") && !window->inherits("QComboBoxPrivateContainer"))
-                shown.append(window);
+        QDir::setCurrent(start);
+        open(Window::Picker);
+        return picker();
+    }
+    ui::frmFolder* picker() { return main.secondaryWindows().folderPicker(); }
+
+    template <typename T = QWidget> T* get(const char* name) { return child<T>(&main, name); }
+
+    // A file of these bytes in the fixture's folder, by its full name.
+    QString file(const QString& name, const QByteArray& bytes)
+    {
+        [&] { QVERIFY(writeFile(path(name), bytes)); }();
+        return path(name);
+    }
+    QString path(const QString& relative) const { return QDir::cleanPath(folder.filePath(relative)); }
+
+    // Every message box shown, as "title|text|icon|buttons".
+    QStringList messages() const
+    {
+        using platform::MessageIcon;
+        QStringList shown;
+        for (const ShownMessage& m : fakes.messages.shown) {
+            const char* icon = m.icon == MessageIcon::Error ? "error"
+                : m.icon == MessageIcon::Warning            ? "warning"
+                : m.icon == MessageIcon::Information        ? "information"
+                                                            : "question";
+            shown << m.title + u'|' + m.text + u'|' + QLatin1String(icon) + u'|'
+                    + (m.buttons == platform::MessageButtons::YesNo ? "Yes No" : "OK");
         }
         return shown;
     }
-
-    QTemporaryDir folder;
-    FakeServices fakes;
-    std::unique_ptr<ui::frmMain> main;
-};
-
-// Records, as "window/button", every button of the open windows that goes down, and
-// every one that completes a click.
-class ButtonRecorder {
-public:
-    ButtonRecorder()
-    {
-        for (QWidget* window : FourWindows::openWindows()) {
-            for (QPushButton* button : window->findChildren<QPushButton*>()) {
-                // The owned windows are children of the main window too.
-                if (button->window() != window)
-                    continue;
-                const QString name = window->objectName() + u'/' + button->objectName();
-                QObject::connect(button, &QPushButton::pressed, &context_, [this, name] { pressed << name; });
-                QObject::connect(button, &QPushButton::clicked, &context_, [this, name] { clicked << name; });
-            }
-        }
-    }
-
-    QStringList pressed;
-    QStringList clicked;
-
-private:
-    QObject context_;
 };
 
 } // namespace quarnix::testing
+
+Q_DECLARE_METATYPE(quarnix::testing::Window)

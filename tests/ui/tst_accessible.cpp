@@ -18,8 +18,9 @@ void walk(QAccessibleInterface* item, QStringList& unnamed, QStringList& separat
         QAccessibleInterface* child = item->child(i);
         if (!child)
             continue;
-        const QString what = QStringLiteral("%1 %2").arg(child->object() ? child->object()->objectName() : QString(),
-            QString::number(int(child->role()), 16));
+        const QString what
+            = QStringLiteral("%1 %2").arg(child->object() ? child->object()->objectName() : QString(),
+                QString::number(int(child->role()), 16));
         if (child->role() == QAccessible::Separator)
             separators << what;
         else if (child->text(QAccessible::Name).trimmed().isEmpty())
@@ -35,21 +36,20 @@ class AccessibleNamesTest : public QObject {
 private slots:
     void everyItemNamedOrSeparator_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<Window>("window");
         QTest::addColumn<int>("lines"); // decorative lines drawn on it
-        QTest::newRow("main window") << "frmMain" << 8;
-        QTest::newRow("folder picker") << "frmFolder" << 4;
-        QTest::newRow("help") << "frmHelp" << 24;
-        QTest::newRow("About") << "frmAbout" << 8;
+        QTest::newRow("main window") << Window::Main << 8;
+        QTest::newRow("folder picker") << Window::Picker << 4;
+        QTest::newRow("help") << Window::Help << 24;
+        QTest::newRow("About") << Window::About << 8;
     }
 
     void everyItemNamedOrSeparator()
     {
-        QFETCH(QString, window);
+        QFETCH(Window, window);
         QFETCH(int, lines);
         FourWindows windows;
         QWidget* shown = windows.open(window);
-        QVERIFY(activate(shown));
         QAccessibleInterface* root = QAccessible::queryAccessibleInterface(shown);
         QVERIFY(root);
         QCOMPARE(root->text(QAccessible::Name), shown->windowTitle());

@@ -10,7 +10,6 @@ using namespace quarnix::testing;
 
 namespace {
 
-// Sends one key, with modifiers, to the active window.
 void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(window->windowHandle(), key, modifiers);
@@ -22,131 +21,150 @@ QString focusName()
     return focused ? focused->objectName() : QString();
 }
 
+// Every top-level window of the program that is open now.
+QWidgetList openWindows()
+{
+    QWidgetList shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->inherits("QMenu")
+            && !window->inherits("QComboBoxPrivateContainer"))
+            shown.append(window);
+    }
+    return shown;
+}
+
+// Records, as "window/button", every button of the open windows that goes down, and
+// every one that completes a click.
+class ButtonRecorder {
+public:
+    ButtonRecorder()
+    {
+        for (QWidget* window : openWindows()) {
+            for (QPushButton* button : window->findChildren<QPushButton*>()) {
+                // The owned windows are children of the main window too.
+                if (button->window() != window)
+                    continue;
+                const QString name = window->objectName() + u'/' + button->objectName();
+                QObject::connect(button, &QPushButton::pressed, &context_, [this, name] { pressed << name; });
+                QObject::connect(button, &QPushButton::clicked, &context_, [this, name] { clicked << name; });
+            }
+        }
+    }
+
+    QStringList pressed;
+    QStringList clicked;
+
+private:
+    QObject context_;
+};
+
 } // namespace
 
 class WindowKeysTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Alt with each access letter of the program, in each window. A button goes down
-    // at once on its access key and clicks a moment later.
+    // Alt with each access letter of the program, S H A E D O C in turn, in each
+    // window, with Help and About open behind it. A button goes down at once on its
+    // access key and clicks a moment later.
     void accessKeys_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("letters"); // pressed with Alt, one at a time
+        QTest::addColumn<Window>("window");
         QTest::addColumn<QStringList>("pressed"); // for each letter, the button it presses, or ""
-        const QString all = QStringLiteral("SHAEDOC");
-        QTest::newRow("main window") << "frmMain" << all
-                                     << QStringList { "frmMain/cmdSplit", "frmMain/cmdHelp", "frmMain/cmdAbout",
-                                            "frmMain/cmdExit", "frmMain/cmdDefault", "", "" };
-        QTest::newRow("folder picker") << "frmFolder" << all
-                                       << QStringList { "", "", "", "", "", "frmFolder/cmdOk", "frmFolder/cmdCancel" };
-        QTest::newRow("unowned folder picker")
-            << "unowned frmFolder" << all
-            << QStringList { "", "", "", "", "", "frmFolder/cmdOk", "frmFolder/cmdCancel" };
-        QTest::newRow("help") << "frmHelp" << all << QStringList { "", "", "", "", "", "", "frmHelp/cmdClose" };
-        QTest::newRow("About") << "frmAbout" << all << QStringList { "", "", "", "", "", "frmAbout/cmdOk", "" };
+        QTest::newRow("main window") << Window::Main
+                                     << QStringList { "frmMain/cmdSplit", "frmMain/cmdHelp",
+                                            "frmMain/cmdAbout", "frmMain/cmdExit", "frmMain/cmdDefault", "",
+                                            "" };
+        const QStringList picker { "", "", "", "", "", "frmFolder/cmdOk", "frmFolder/cmdCancel" };
+        QTest::newRow("folder picker") << Window::Picker << picker;
+        QTest::newRow("unowned folder picker") << Window::UnownedPicker << picker;
+        QTest::newRow("help") << Window::Help << QStringList { "", "", "", "", "", "", "frmHelp/cmdClose" };
+        QTest::newRow("About") << Window::About << QStringList { "", "", "", "", "", "frmAbout/cmdOk", "" };
     }
 
     void accessKeys()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, letters);
+        QFETCH(Window, window);
         QFETCH(QStringList, pressed);
+        const QString letters = QStringLiteral("SHAEDOC");
         for (qsizetype i = 0; i < letters.size(); ++i) {
             FourWindows windows;
-            windows.open(QStringLiteral("frmHelp"));
-            windows.open(QStringLiteral("frmAbout"));
+            windows.open(Window::Help);
+            windows.open(Window::About);
             QWidget* active = windows.open(window);
-            QVERIFY(activate(active));
             ButtonRecorder buttons;
             press(active, Qt::Key(letters.at(i).unicode()), Qt::AltModifier);
             const QStringList expected = pressed.at(i).isEmpty() ? QStringList() : QStringList(pressed.at(i));
             QVERIFY2(buttons.pressed == expected,
-                qPrintable(QStringLiteral("Alt+%1 pressed: %2").arg(letters.at(i), buttons.pressed.join(u' '))));
+                qPrintable(
+                    QStringLiteral("Alt+%1 pressed: %2").arg(letters.at(i), buttons.pressed.join(u' '))));
             QTRY_COMPARE(buttons.clicked, expected);
         }
     }
 
-    // Enter and Return with the focus on each control that takes it.
-    void enter_data()
+    // Enter and Return with the focus on each control that takes it press the
+    // focused button; in the picker, OK from anywhere else. No button of the main
+    // window is its default button. Escape presses nothing and closes nothing,
+    // wherever the focus is.
+    void keyOnFocusedControl_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<Window>("window");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("pressed"); // "" when nothing is pressed
-        const int ret = Qt::Key_Return, enter = Qt::Key_Enter;
+        const int ret = Qt::Key_Return, enter = Qt::Key_Enter, escape = Qt::Key_Escape;
         for (const char* button :
             { "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout", "cmdExit", "cmdBrowseD", "cmdDefault" }) {
             QTest::addRow("main window, %s", button)
-                << "frmMain" << button << ret << QStringLiteral("frmMain/%1").arg(QLatin1String(button));
+                << Window::Main << button << ret << QStringLiteral("frmMain/%1").arg(QLatin1String(button));
         }
-        QTest::newRow("main window, keypad Enter on Split") << "frmMain" << "cmdSplit" << enter << "frmMain/cmdSplit";
-        // No button of the main window is its default button.
+        QTest::newRow("main window, keypad Enter on Split")
+            << Window::Main << "cmdSplit" << enter << "frmMain/cmdSplit";
         for (const char* control : { "txtSource", "txtDestination", "optSize", "txtSize", "optNumber" })
-            QTest::addRow("main window, %s", control) << "frmMain" << control << ret << "";
-        // In the picker Enter presses the focused button, and OK from anywhere else.
-        QTest::newRow("picker, OK") << "frmFolder" << "cmdOk" << ret << "frmFolder/cmdOk";
-        QTest::newRow("picker, Up") << "frmFolder" << "cmdUp" << ret << "frmFolder/cmdUp";
-        QTest::newRow("picker, Cancel") << "frmFolder" << "cmdCancel" << ret << "frmFolder/cmdCancel";
-        QTest::newRow("picker, keypad Enter on Cancel") << "frmFolder" << "cmdCancel" << enter << "frmFolder/cmdCancel";
-        QTest::newRow("picker, drive list") << "frmFolder" << "lstDrive" << ret << "frmFolder/cmdOk";
-        QTest::newRow("picker, folder list") << "frmFolder" << "lstFolder" << enter << "frmFolder/cmdOk";
-        QTest::newRow("help, Close") << "frmHelp" << "cmdClose" << ret << "frmHelp/cmdClose";
-        QTest::newRow("About, OK") << "frmAbout" << "cmdOk" << enter << "frmAbout/cmdOk";
+            QTest::addRow("main window, %s", control) << Window::Main << control << ret << "";
+        QTest::newRow("picker, OK") << Window::Picker << "cmdOk" << ret << "frmFolder/cmdOk";
+        QTest::newRow("picker, Up") << Window::Picker << "cmdUp" << ret << "frmFolder/cmdUp";
+        QTest::newRow("picker, Cancel") << Window::Picker << "cmdCancel" << ret << "frmFolder/cmdCancel";
+        QTest::newRow("picker, keypad Enter on Cancel")
+            << Window::Picker << "cmdCancel" << enter << "frmFolder/cmdCancel";
+        QTest::newRow("picker, drive list") << Window::Picker << "lstDrive" << ret << "frmFolder/cmdOk";
+        QTest::newRow("picker, folder list") << Window::Picker << "lstFolder" << enter << "frmFolder/cmdOk";
+        QTest::newRow("help, Close") << Window::Help << "cmdClose" << ret << "frmHelp/cmdClose";
+        QTest::newRow("About, OK") << Window::About << "cmdOk" << enter << "frmAbout/cmdOk";
+        for (const char* control : { "txtSource", "cmdSplit", "optSize" })
+            QTest::addRow("main window, Escape on %s", control) << Window::Main << control << escape << "";
+        for (const char* control : { "cmdOk", "cmdCancel", "lstDrive", "lstFolder" })
+            QTest::addRow("picker, Escape on %s", control) << Window::Picker << control << escape << "";
+        for (const char* control : { "cmdOk", "lstFolder" })
+            QTest::addRow("unowned picker, Escape on %s", control)
+                << Window::UnownedPicker << control << escape << "";
+        QTest::newRow("help, Escape on Close") << Window::Help << "cmdClose" << escape << "";
+        QTest::newRow("About, Escape on OK") << Window::About << "cmdOk" << escape << "";
     }
 
-    void enter()
+    void keyOnFocusedControl()
     {
-        QFETCH(QString, window);
+        QFETCH(Window, window);
         QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(QString, pressed);
         FourWindows windows;
-        QWidget* active = windows.open(window);
-        QVERIFY(activate(active));
-        auto* control = active->findChild<QWidget*>(focus);
-        QVERIFY(control);
-        control->setFocus(Qt::TabFocusReason);
+        windows.main.setDestinationText(QStringLiteral("/untouched"));
+        QPointer<QWidget> active = windows.open(window);
+        child(active, qPrintable(focus))->setFocus(Qt::TabFocusReason);
         QCOMPARE(focusName(), focus);
+        const QWidgetList before = openWindows();
         ButtonRecorder buttons;
         press(active, Qt::Key(key));
         QCOMPARE(buttons.pressed, pressed.isEmpty() ? QStringList() : QStringList(pressed));
         QCOMPARE(buttons.clicked, buttons.pressed);
-    }
-
-    // Escape presses nothing and closes nothing, wherever the focus is.
-    void escape_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QStringList>("focus");
-        QTest::newRow("main window") << "frmMain" << QStringList { "txtSource", "cmdSplit", "optSize" };
-        QTest::newRow("folder picker") << "frmFolder" << QStringList { "cmdOk", "cmdCancel", "lstDrive", "lstFolder" };
-        QTest::newRow("unowned folder picker") << "unowned frmFolder" << QStringList { "cmdOk", "lstFolder" };
-        QTest::newRow("help") << "frmHelp" << QStringList { "cmdClose" };
-        QTest::newRow("About") << "frmAbout" << QStringList { "cmdOk" };
-    }
-
-    void escape()
-    {
-        QFETCH(QString, window);
-        QFETCH(QStringList, focus);
-        FourWindows windows;
-        windows.main->setDestinationText(QStringLiteral("/untouched"));
-        QPointer<QWidget> active = windows.open(window);
-        QVERIFY(activate(active));
-        const QWidgetList before = FourWindows::openWindows();
-        ButtonRecorder buttons;
-        for (const QString& name : focus) {
-            active->findChild<QWidget*>(name)->setFocus(Qt::TabFocusReason);
-            press(active, Qt::Key_Escape);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY2(active && active->isVisible(), qPrintable(name));
-        }
-        QCOMPARE(FourWindows::openWindows(), before);
-        QCOMPARE(buttons.pressed, QStringList());
-        QCOMPARE(windows.main->destinationText(), QStringLiteral("/untouched"));
-        QCOMPARE(windows.fakes.messages.shown.size(), 0);
+        if (!pressed.isEmpty())
+            return;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(active && active->isVisible());
+        QCOMPARE(openWindows(), before);
+        QCOMPARE(windows.main.destinationText(), QStringLiteral("/untouched"));
+        QCOMPARE(windows.messages(), QStringList());
     }
 
     // Tab from the control that has the focus when the window opens, round the
@@ -156,43 +174,43 @@ private slots:
     // control that can take the focus in the order of the window's tab indexes.
     void tabOrder_data()
     {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<Window>("window");
         QTest::addColumn<bool>("countMode"); // the main window in chunk count mode
         QTest::addColumn<QStringList>("keys"); // where Tab goes
         QTest::addColumn<QStringList>("chain"); // by tab index
-        const QStringList mainChain { "txtSource", "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout",
-            "cmdExit", "cmdBrowseD", "cmdDefault", "optSize", "txtSize", "optNumber", "txtNumber" };
+        const QStringList mainChain { "txtSource", "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp",
+            "cmdAbout", "cmdExit", "cmdBrowseD", "cmdDefault", "optSize", "txtSize", "optNumber",
+            "txtNumber" };
         QTest::newRow("main window, chunk size")
-            << "frmMain" << false
-            << QStringList { "txtSource", "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout", "cmdExit",
-                   "cmdBrowseD", "cmdDefault", "optSize", "txtSize", "txtSource" }
+            << Window::Main << false
+            << QStringList { "txtSource", "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout",
+                   "cmdExit", "cmdBrowseD", "cmdDefault", "optSize", "txtSize", "txtSource" }
             << mainChain;
         QTest::newRow("main window, chunk count")
-            << "frmMain" << true
-            << QStringList { "txtSource", "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout", "cmdExit",
-                   "cmdBrowseD", "cmdDefault", "optNumber", "txtNumber", "txtSource" }
+            << Window::Main << true
+            << QStringList { "txtSource", "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout",
+                   "cmdExit", "cmdBrowseD", "cmdDefault", "optNumber", "txtNumber", "txtSource" }
             << mainChain;
         const QStringList picker { "cmdOk", "cmdUp", "cmdCancel", "lstDrive", "lstFolder" };
-        QTest::newRow("folder picker") << "frmFolder" << false << picker + QStringList("cmdOk") << picker;
-        QTest::newRow("help") << "frmHelp" << false << QStringList { "cmdClose", "cmdClose" }
+        QTest::newRow("folder picker") << Window::Picker << false << picker + QStringList("cmdOk") << picker;
+        QTest::newRow("help") << Window::Help << false << QStringList { "cmdClose", "cmdClose" }
                               << QStringList { "cmdClose" };
-        QTest::newRow("About") << "frmAbout" << false << QStringList { "cmdOk", "cmdOk" } << QStringList { "cmdOk" };
+        QTest::newRow("About") << Window::About << false << QStringList { "cmdOk", "cmdOk" }
+                               << QStringList { "cmdOk" };
     }
 
     void tabOrder()
     {
-        QFETCH(QString, window);
+        QFETCH(Window, window);
         QFETCH(bool, countMode);
         QFETCH(QStringList, keys);
         QFETCH(QStringList, chain);
         FourWindows windows;
         QWidget* active = windows.open(window);
-        QVERIFY(activate(active));
         if (countMode) {
-            QTest::mouseClick(active->findChild<QWidget*>(QStringLiteral("optNumber")), Qt::LeftButton);
-            active->findChild<QWidget*>(QStringLiteral("txtSource"))->setFocus(Qt::MouseFocusReason);
+            QTest::mouseClick(windows.get("optNumber"), Qt::LeftButton);
+            windows.get("txtSource")->setFocus(Qt::MouseFocusReason);
         }
-        QCOMPARE(focusName(), keys.first());
         QStringList forwards { focusName() };
         for (qsizetype i = 1; i < keys.size(); ++i) {
             press(active, Qt::Key_Tab);
@@ -205,7 +223,7 @@ private slots:
             backwards.prepend(focusName());
         }
         QCOMPARE(backwards, keys);
-        QCOMPARE(windows.fakes.messages.shown.size(), 0);
+        QCOMPARE(windows.messages(), QStringList());
 
         QStringList held;
         for (QWidget* next = active->nextInFocusChain(); next != active; next = next->nextInFocusChain()) {

@@ -35,36 +35,26 @@ class OwnedWindowsTest : public QObject {
 private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
+    // The split job opens the picker without an owner: it claims no window of the
+    // program.
     void ownedByTheMainWindow_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::newRow("help") << "frmHelp";
-        QTest::newRow("About") << "frmAbout";
-        QTest::newRow("folder picker") << "frmFolder";
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<bool>("owned");
+        QTest::newRow("help") << Window::Help << true;
+        QTest::newRow("About") << Window::About << true;
+        QTest::newRow("folder picker") << Window::Picker << true;
+        QTest::newRow("unowned folder picker") << Window::UnownedPicker << false;
     }
 
     void ownedByTheMainWindow()
     {
-        QFETCH(QString, window);
+        QFETCH(Window, window);
+        QFETCH(bool, owned);
         FourWindows windows;
-        windows.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.main.get()));
-        QWidget* opened = windows.open(window);
-        QVERIFY(opened && QTest::qWaitForWindowExposed(opened));
-        QCOMPARE(transientFor(opened), QString::number(windows.main->winId()));
-        QCOMPARE(transientFor(windows.main.get()), QString());
-    }
-
-    // The split job opens the picker without an owner: it must not claim the main
-    // window.
-    void unownedPickerClaimsNoWindowOfTheProgram()
-    {
-        FourWindows windows;
-        windows.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(windows.main.get()));
-        QWidget* picker = windows.open(QStringLiteral("unowned frmFolder"));
-        QVERIFY(picker && QTest::qWaitForWindowExposed(picker));
-        QVERIFY(transientFor(picker) != QString::number(windows.main->winId()));
+        const QString owner = transientFor(windows.open(window));
+        QVERIFY2((owner == QString::number(windows.main.winId())) == owned, qPrintable(owner));
+        QCOMPARE(transientFor(&windows.main), QString());
     }
 };
 

@@ -2,128 +2,114 @@
 // main window over a real folder tree, with scripted drives, free space and message
 // boxes.
 
-#include "secondarywindowsfixture.h"
-#include "ui/folder/frmfolder.h"
-#include "ui/info/frmabout.h"
-#include "ui/info/frmhelp.h"
-#include "ui/main/frmmain.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTemporaryDir>
-#include <memory>
+#include "fourwindowsfixture.h"
 
 using namespace quarnix::testing;
 using namespace quarnix::ui;
+using namespace Qt::StringLiterals;
+
+namespace {
 
 constexpr qint64 length = 5000; // of the source file
 
-static const QHash<QString, QString> messages = {
-    {"Lack of space", "The selected drive doesn't have enough space, to hold the entire split. "
-                      "Try selecting another location."},
-    {"Free space unknown", "The free space of the selected drive could not be found out. "
-                           "Try selecting another location."},
-    {"Source file unreadable", "The source file cannot be read, so the space it needs is unknown. "
-                               "Select the source file again and then the destination folder."},
-    {"Device not ready", "There is no media in the drive. Please insert the media and try again."},
-    {"Help", "The help file Qxhelp.hlp could not be opened. The help window tells where to download it."},
-};
-
-class SecondaryWindowsTest : public QObject {
-    Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> tree_;
-    std::unique_ptr<FakeServices> fakes_;
-    std::unique_ptr<frmMain> main_;
-    const QString saved_ = QDir::currentPath();
-
-    QString path(const QString& relative) const { return QDir::cleanPath(tree_->filePath(relative)); }
-    frmFolder* picker() const { return main_->secondaryWindows().folderPicker(); }
-    QString destination() const { return child<QLineEdit>(main_.get(), "txtDestination")->text(); }
-
-    // The picker opens at the process's current folder.
-    void open(const QString& start)
+// The tree: alpha/inner/{one,Three,two}, beta/x and the source file; the drives:
+// Data (the tree), Other (beta), Floppy (no medium) and the system root.
+struct Tree : FourWindows {
+    Tree()
     {
-        QVERIFY(QDir::setCurrent(start.startsWith(u'/') ? start : path(start)));
-        press(main_.get(), "cmdBrowseD");
-        QVERIFY(picker() && QTest::qWaitForWindowActive(picker()));
+        for (const char* name : { "alpha/inner/one", "alpha/inner/Three", "alpha/inner/two", "beta/x" })
+            QVERIFY(QDir(folder.path()).mkpath(QLatin1String(name)));
+        main.setSourceText(file(u"source.bin"_s, QByteArray(length, 'q')));
+        main.setDestinationText(u"/untouched"_s);
+        fakes.volumes.entries = { { folder.path(), "Data" }, { path("beta"), "Other" },
+            { path("floppy"), "Floppy" }, { "/", "System" } };
+        fakes.volumes.notReady = { path("floppy") };
     }
 
     // Entries run top to bottom in increasing index, with one of them highlighted.
-    void clickEntry(int index, bool twice = false)
-    {
-        auto* list = child<QListWidget>(picker(), "lstFolder");
-        const int row = list->currentRow() - picker()->highlightedIndex() + index;
-        pointAt(list->viewport(), list->visualItemRect(list->item(row)).center(), twice ? 2 : 1);
-    }
+    void clickEntry(int index, int clicks = 1);
+};
 
-    // Message `number` as the title says; a missing one has an empty title and text.
-    void verifyMessage(int number, const QString& title)
-    {
-        QCOMPARE(fakes_->messages.shown.value(number).title, title);
-        QCOMPARE(fakes_->messages.shown.value(number).text, messages[title]);
-    }
+// Moves the pointer to `at` in `control` and clicks there `clicks` times. The events
+// go through the window system, which finds the control under the pointer as it
+// would for a user.
+void pointAt(QWidget* control, QPoint at, int clicks = 0)
+{
+    QWindow* window = control->window()->windowHandle();
+    at = control->mapTo(control->window(), at);
+    if (clicks == 0)
+        QTest::mouseMove(window, at);
+    else if (clicks == 1)
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+}
 
+void Tree::clickEntry(int index, int clicks)
+{
+    auto* list = child<QListWidget>(picker(), "lstFolder");
+    const int row = list->currentRow() - picker()->highlightedIndex() + index;
+    pointAt(list->viewport(), list->visualItemRect(list->item(row)).center(), clicks);
+}
+
+void press(QWidget* window, const char* button)
+{
+    QTest::mouseClick(child(window, button), Qt::LeftButton);
+}
+
+// How many windows of type T exist, owned or not: a second one is a fault.
+template <class T> int instances()
+{
+    const QWidgetList all = QApplication::allWidgets();
+    return int(std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<T*>(w); }));
+}
+
+const QString notReady
+    = u"Device not ready|There is no media in the drive. Please insert the media and try again.|warning|OK"_s;
+
+} // namespace
+
+class SecondaryWindowsTest : public QObject {
+    Q_OBJECT
 private slots:
-    // The tree: alpha/inner/{one,Three,two}, beta/x, source.bin; the drives: Data (the
-    // tree), Other (beta), Floppy (no medium), and the system root.
-    // Each test first closes the windows of the one before and goes back to the
-    // folder the run started in, before that test's folders go.
-    void init()
-    {
-        main_.reset();
-        QVERIFY(QDir::setCurrent(saved_));
-        tree_ = std::make_unique<QTemporaryDir>();
-        for (const char* folder : {"alpha/inner/one", "alpha/inner/Three", "alpha/inner/two", "beta/x"})
-            QVERIFY(QDir(tree_->path()).mkpath(QLatin1String(folder)));
-        QFile source(path("source.bin"));
-        QVERIFY(source.open(QIODevice::WriteOnly) && source.write(QByteArray(length, 'q')) == length);
-        fakes_ = std::make_unique<FakeServices>();
-        fakes_->volumes.entries = {{tree_->path(), "Data"}, {path("beta"), "Other"},
-                                   {path("floppy"), "Floppy"}, {"/", "System"}};
-        fakes_->volumes.notReady = {path("floppy")};
-        main_ = std::make_unique<frmMain>(fakes_->services());
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
-        main_->setSourceText(path("source.bin"));
-        main_->setDestinationText("/untouched");
-    }
-
-    // Each row starts in alpha/inner, clicks an entry, then double-clicks it or
-    // presses Up as often as the steps say.
+    // Each row starts in alpha/inner and clicks an entry, which opens nothing; then
+    // double-clicks it, or presses Up.
     void clickHighlightsThenOpens_data()
     {
         QTest::addColumn<int>("index"); // -1 is the current folder
-        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<int>("ups");
         QTest::addColumn<QString>("opened");
-        QTest::addColumn<QString>("shown"); // the list below the drive's root
-        QTest::newRow("double click: subfolder") << 2 << "double" << "alpha/inner/two" << "alpha inner two";
-        QTest::newRow("Up: current folder") << -1 << "up" << "alpha" << "alpha inner";
-        QTest::newRow("Up: first subfolder") << 0 << "up" << "alpha/inner" << "alpha inner one Three two";
-        QTest::newRow("Up at the root: nothing") << -1 << "up up up" << "" << "alpha beta";
+        QTest::addColumn<QStringList>("shown"); // the list below the drive's root
+        QTest::newRow("double click: subfolder")
+            << 2 << true << 0 << "alpha/inner/two" << QStringList { "alpha", "inner", "two" };
+        QTest::newRow("Up: current folder")
+            << -1 << false << 1 << "alpha" << QStringList { "alpha", "inner" };
+        QTest::newRow("Up: first subfolder")
+            << 0 << false << 1 << "alpha/inner" << QStringList { "alpha", "inner", "one", "Three", "two" };
+        QTest::newRow("Up at the root: nothing") << -1 << false << 3 << "" << QStringList { "alpha", "beta" };
     }
 
     void clickHighlightsThenOpens()
     {
         QFETCH(int, index);
-        QFETCH(QString, steps);
+        QFETCH(bool, doubleClick);
+        QFETCH(int, ups);
         QFETCH(QString, opened);
-        QFETCH(QString, shown);
-        open("alpha/inner");
-        clickEntry(index);
-        QCOMPARE(picker()->highlightedIndex(), index); // a single click opens nothing
-        for (const QString& step : steps.split(u' ')) {
-            if (step == "double")
-                clickEntry(index, true);
-            else
-                press(picker(), "cmdUp");
-        }
-        QCOMPARE(picker()->currentFolder(), path(opened));
+        QFETCH(QStringList, shown);
+        Tree f;
+        frmFolder* picker = f.openPickerAt(f.path("alpha/inner"));
+        f.clickEntry(index);
+        QCOMPARE(picker->highlightedIndex(), index);
+        if (doubleClick)
+            f.clickEntry(index, 2);
+        for (int i = 0; i < ups; ++i)
+            press(picker, "cmdUp");
+        QCOMPARE(picker->currentFolder(), f.path(opened));
         QStringList entries;
-        for (const auto* entry : picker()->findChild<QListWidget*>()->findItems("", Qt::MatchContains))
+        for (const auto* entry : picker->findChild<QListWidget*>()->findItems("", Qt::MatchContains))
             entries.append(entry->text());
-        QCOMPARE(entries, QStringList(tree_->path()) + shown.split(u' '));
+        QCOMPARE(entries, QStringList(f.folder.path()) + shown);
     }
 
     void okChecksThenWritesTheCurrentFolder_data()
@@ -133,13 +119,22 @@ private slots:
         QTest::addColumn<qint64>("freeSpace"); // -1: unknown
         QTest::addColumn<bool>("readable"); // the source
         QTest::addColumn<QString>("warning"); // empty: accepted
+        const QString tryAnother = u" Try selecting another location.|warning|OK"_s;
         QTest::newRow("subfolder, one byte more") << false << false << length + 1 << true << "";
         QTest::newRow("root keeps its separator") << true << false << length + 1 << true << "";
-        QTest::newRow("free space equal") << false << false << length << true << "Lack of space";
+        QTest::newRow("free space equal")
+            << false << false << length << true
+            << "Lack of space|The selected drive doesn't have enough space, to hold the entire split."
+                + tryAnother;
         QTest::newRow("floppy: no check") << false << true << qint64(0) << false << "";
-        QTest::newRow("free space unknown") << false << false << qint64(-1) << true << "Free space unknown";
-        QTest::newRow("source unreadable") << false << false << length * 9 << false
-                                           << "Source file unreadable";
+        QTest::newRow("free space unknown")
+            << false << false << qint64(-1) << true
+            << "Free space unknown|The free space of the selected drive could not be found out." + tryAnother;
+        QTest::newRow("source unreadable")
+            << false << false << length * 9 << false
+            << u"Source file unreadable|The source file cannot be read, so the space "
+               u"it needs is unknown. Select the source file again and then the "
+               u"destination folder.|warning|OK"_s;
     }
 
     void okChecksThenWritesTheCurrentFolder()
@@ -149,51 +144,53 @@ private slots:
         QFETCH(qint64, freeSpace);
         QFETCH(bool, readable);
         QFETCH(QString, warning);
-        const QString folder = atRoot ? "/" : path("alpha/inner");
+        Tree f;
+        const QString folder = atRoot ? "/" : f.path("alpha/inner");
         if (floppy)
-            fakes_->volumes.floppies = {path("alpha")};
+            f.fakes.volumes.floppies = { f.path("alpha") };
         if (freeSpace >= 0)
-            fakes_->volumes.freeSpaceOf.insert(folder, freeSpace);
-        main_->setSourceText(path(readable ? "source.bin" : "gone.bin"));
-        open(folder);
-        clickEntry(0); // OK takes the current folder, not the highlighted one
-        press(picker(), "cmdOk");
-        QCOMPARE(fakes_->volumes.queries, floppy ? QStringList() : QStringList(folder));
-        QCOMPARE(destination(), warning.isEmpty() ? folder : "/untouched");
-        QCOMPARE(picker()->isVisible(), !warning.isEmpty());
-        QCOMPARE(fakes_->messages.shown.size(), warning.isEmpty() ? 0 : 1);
-        verifyMessage(0, warning);
+            f.fakes.volumes.freeSpaceOf.insert(folder, freeSpace);
+        f.main.setSourceText(f.path(readable ? "source.bin" : "gone.bin"));
+        frmFolder* picker = f.openPickerAt(folder);
+        f.clickEntry(0); // OK takes the current folder, not the highlighted one
+        press(picker, "cmdOk");
+        QCOMPARE(f.fakes.volumes.queries, floppy ? QStringList() : QStringList(folder));
+        QCOMPARE(f.main.destinationText(), warning.isEmpty() ? folder : "/untouched");
+        QCOMPARE(picker->isVisible(), !warning.isEmpty());
+        QCOMPARE(f.messages(), warning.isEmpty() ? QStringList() : QStringList(warning));
     }
 
     // A drive without a medium is reported, and the drive list goes back to the
     // drive followed last, or to the start drive; the folder list follows it.
     void driveWithoutMediaIsRestored()
     {
-        open("alpha/inner");
-        auto* drives = child<QComboBox>(picker(), "lstDrive");
+        Tree f;
+        frmFolder* picker = f.openPickerAt(f.path("alpha/inner"));
+        auto* drives = child<QComboBox>(picker, "lstDrive");
         drives->setCurrentIndex(2);
-        verifyMessage(0, "Device not ready");
+        QCOMPARE(f.messages(), QStringList(notReady));
         QCOMPARE(drives->currentText(), "Data");
-        QCOMPARE(picker()->currentFolder(), tree_->path());
+        QCOMPARE(picker->currentFolder(), f.folder.path());
         drives->setCurrentIndex(1);
         drives->setCurrentIndex(2);
-        verifyMessage(1, "Device not ready");
+        QCOMPARE(f.messages(), QStringList({ notReady, notReady }));
         QCOMPARE(drives->currentText(), "Other");
-        QCOMPARE(picker()->currentFolder(), path("beta"));
+        QCOMPARE(picker->currentFolder(), f.path("beta"));
     }
 
     void cancelAndCloseLeaveTheDestinationAlone()
     {
-        for (bool byTitleBar : {false, true}) {
-            open("alpha/inner");
-            press(picker(), "cmdUp");
+        for (bool byTitleBar : { false, true }) {
+            Tree f;
+            QPointer<frmFolder> picker = f.openPickerAt(f.path("alpha/inner"));
+            press(picker, "cmdUp");
             if (byTitleBar)
-                QVERIFY(picker()->close());
+                QVERIFY(picker->close());
             else
-                press(picker(), "cmdCancel");
+                press(picker, "cmdCancel");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(!picker());
-            QCOMPARE(destination(), "/untouched");
+            QVERIFY(!picker);
+            QCOMPARE(f.main.destinationText(), "/untouched");
         }
     }
 
@@ -201,78 +198,77 @@ private slots:
     // before anything is written.
     void declinedFloppyWarningOpensAnUnownedPicker()
     {
-        fakes_->volumes.floppies = {path("alpha")};
-        fakes_->messages.answers = {quarnix::platform::MessageAnswer::No};
-        main_->setDestinationText(path("alpha"));
-        press(main_.get(), "cmdSplit");
-        QCOMPARE(fakes_->messages.shown.size(), 1);
-        QCOMPARE(fakes_->messages.shown[0].title, "Suggestion");
-        QVERIFY(picker() && picker()->isVisible());
-        QCOMPARE(picker()->parentWidget(), nullptr);
-        QCOMPARE(QDir(path("alpha")).entryList(QDir::Files), QStringList());
+        Tree f;
+        f.fakes.volumes.floppies = { f.path("alpha") };
+        f.fakes.messages.answers = { quarnix::platform::MessageAnswer::No };
+        f.main.setDestinationText(f.path("alpha"));
+        press(&f.main, "cmdSplit");
+        QCOMPARE(f.messages().size(), 1);
+        QVERIFY(f.messages()[0].startsWith(u"Suggestion|"));
+        QVERIFY(f.picker() && f.picker()->isVisible());
+        QCOMPARE(f.picker()->parentWidget(), nullptr);
+        QCOMPARE(QDir(f.path("alpha")).entryList(QDir::Files), QStringList());
     }
 
-    // Help, About and the picker exist once each whoever opens them, their captions
-    // fit, and Exit closes them all.
-    void eachWindowOnceUntilExit()
+    // Help, About and the picker exist once each whoever opens them, and their
+    // captions fit.
+    void eachWindowOnce()
     {
+        Tree f;
         for (int twice = 0; twice < 2; ++twice) {
-            press(main_.get(), "cmdHelp");
-            press(main_.get(), "cmdAbout");
-            press(main_.get(), "cmdBrowseD");
-            main_->openFolderPicker();
+            for (Window window : { Window::Help, Window::About, Window::Picker, Window::UnownedPicker })
+                f.open(window);
         }
-        QCOMPARE(QList<int>({instances<frmHelp>(), instances<frmAbout>(), instances<frmFolder>()}),
-                 QList<int>({1, 1, 1}));
-        QCOMPARE(picker()->parentWidget(), main_.get());
-        QWidget* help = main_->secondaryWindows().helpWindow();
-        for (const QWidget* window : QWidgetList{help, main_->secondaryWindows().aboutWindow(), picker()})
-            QVERIFY2(clippedCaptions(window).isEmpty(), qPrintable(clippedCaptions(window).join(u'\n')));
-        press(main_.get(), "cmdExit");
-        QCOMPARE(instances<frmHelp>() + instances<frmAbout>() + instances<frmFolder>(), 0);
+        QCOMPARE(QList<int>({ instances<frmHelp>(), instances<frmAbout>(), instances<frmFolder>() }),
+            QList<int>({ 1, 1, 1 }));
+        QCOMPARE(f.picker()->parentWidget(), &f.main);
+        for (const QWidget* window : QWidgetList { f.main.secondaryWindows().helpWindow(),
+                 f.main.secondaryWindows().aboutWindow(), f.picker() })
+            QVERIFY2(clippedCaptions(window).isEmpty(), qPrintable(clippedCaptions(window).join(u' ')));
     }
 
     void linksHandTheirAddressesToGotoWeb_data()
     {
-        QTest::addColumn<bool>("inAbout");
+        QTest::addColumn<Window>("window");
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("address");
-        QTest::newRow("website") << true << "lblWebsite" << "https://quarnix.example.org";
-        QTest::newRow("e-mail") << true << "lblEmail" << "mailto:quarnix@example.org";
-        QTest::newRow("help download") << false << "lblDownload"
+        QTest::newRow("website") << Window::About << "lblWebsite"
+                                 << "https://quarnix.example.org";
+        QTest::newRow("e-mail") << Window::About << "lblEmail"
+                                << "mailto:quarnix@example.org";
+        QTest::newRow("help download") << Window::Help << "lblDownload"
                                        << "https://quarnix.example.org/downloads/Qxhelp.zip";
     }
 
     void linksHandTheirAddressesToGotoWeb()
     {
-        QFETCH(bool, inAbout);
+        QFETCH(Window, window);
         QFETCH(QString, link);
         QFETCH(QString, address);
-        press(main_.get(), inAbout ? "cmdAbout" : "cmdHelp");
-        pointAt(QApplication::activeWindow()->findChild<QLabel*>(link), QPoint(3, 5), 1);
-        QCOMPARE(fakes_->addresses.opened, QStringList(address));
+        FourWindows f;
+        pointAt(child(f.open(window), qPrintable(link)), QPoint(3, 5), 1);
+        QCOMPARE(f.fakes.addresses.opened, QStringList(address));
         // GotoWeb lives in the About window, but the help link does not show it.
-        QCOMPARE(main_->secondaryWindows().aboutWindow()->isVisible(), inAbout);
+        QCOMPARE(f.main.secondaryWindows().aboutWindow()->isVisible(), window == Window::About);
     }
 
     // A press on a link released elsewhere, or a press elsewhere released on the
     // link, opens nothing; a press and release on it opens its address.
     void linkOpensOnlyWhenReleasedOverIt()
     {
-        press(main_.get(), "cmdAbout");
-        frmAbout* about = main_->secondaryWindows().aboutWindow();
-        QVERIFY(QTest::qWaitForWindowActive(about));
+        FourWindows f;
+        QWidget* about = f.open(Window::About);
         QWindow* window = about->windowHandle();
-        const QPoint on = child<QLabel>(about, "lblWebsite")->mapTo(about, QPoint(3, 5));
-        const QPoint off = child<QLabel>(about, "Label1")->mapTo(about, QPoint(3, 5));
-        for (const auto& [from, to] : {std::pair(on, off), std::pair(off, on)}) {
+        const QPoint on = child(about, "lblWebsite")->mapTo(about, QPoint(3, 5));
+        const QPoint off = child(about, "Label1")->mapTo(about, QPoint(3, 5));
+        for (const auto& [from, to] : { std::pair(on, off), std::pair(off, on) }) {
             QTest::mousePress(window, Qt::LeftButton, {}, from);
             QTest::mouseMove(window, to);
             QTest::mouseRelease(window, Qt::LeftButton, {}, to);
         }
-        QCOMPARE(fakes_->addresses.opened, QStringList());
+        QCOMPARE(f.fakes.addresses.opened, QStringList());
         QTest::mouseClick(window, Qt::LeftButton, {}, on);
-        QCOMPARE(fakes_->addresses.opened, QStringList("https://quarnix.example.org"));
+        QCOMPARE(f.fakes.addresses.opened, QStringList("https://quarnix.example.org"));
     }
 
     // The hint shows while the pointer is over the link and stays over other labels;
@@ -280,15 +276,16 @@ private slots:
     // Qt drops a move to where the pointer already is, so no spot repeats.
     void helpHintFollowsThePointer()
     {
-        press(main_.get(), "cmdHelp");
-        frmHelp* help = main_->secondaryWindows().helpWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(help) && !help->isHintShown());
-        const QList<std::tuple<const char*, QPoint, bool>> moves = {{"lblDownload", {10, 6}, true},
-            {"Label7", {30, 8}, true}, {"lblDescription", {30, 8}, false}, {"lblDownload", {20, 6}, true},
-            {"", {300, 100}, false}};
-        for (const auto& [name, at, shown] : moves) {
-            pointAt(*name ? help->findChild<QWidget*>(name) : help, at);
-            QVERIFY2(help->isHintShown() == shown, name);
+        FourWindows f;
+        auto* help = static_cast<frmHelp*>(f.open(Window::Help));
+        QVERIFY(!help->isHintShown());
+        const QList<std::tuple<QWidget*, QPoint, bool>> moves
+            = { { child(help, "lblDownload"), { 10, 6 }, true }, { child(help, "Label7"), { 30, 8 }, true },
+                  { child(help, "lblDescription"), { 30, 8 }, false },
+                  { child(help, "lblDownload"), { 20, 6 }, true }, { help, { 300, 100 }, false } };
+        for (const auto& [control, at, shown] : moves) {
+            pointAt(control, at);
+            QVERIFY2(help->isHintShown() == shown, qPrintable(control->objectName()));
         }
     }
 
@@ -296,15 +293,16 @@ private slots:
     // on whether the help file is there or not.
     void f1OpensTheHelpFileOrSaysItCannot()
     {
-        main_->openFolderPicker();
-        QVERIFY(QTest::qWaitForWindowActive(picker()));
+        FourWindows f;
+        f.open(Window::UnownedPicker);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        verifyMessage(0, "Help");
-        fakes_->help.helpFileExists = true;
+        f.fakes.help.helpFileExists = true;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        QCOMPARE(fakes_->help.requested, QStringList({"Qxhelp.hlp", "Qxhelp.hlp"}));
-        QCOMPARE(fakes_->messages.shown.size(), 1);
-        QVERIFY(picker()->isVisible() && main_->isVisible());
+        QCOMPARE(f.fakes.help.requested, QStringList({ "Qxhelp.hlp", "Qxhelp.hlp" }));
+        QCOMPARE(f.messages(),
+            QStringList(u"Help|The help file Qxhelp.hlp could not be opened. The help window tells where to "
+                        u"download it.|warning|OK"_s));
+        QVERIFY(f.picker()->isVisible() && f.main.isVisible());
     }
 };
 
