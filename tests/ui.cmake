@@ -7,7 +7,8 @@ set(QUARNIX_UI_TEST_LIBS quarnix_ui quarnix_test_support)
 
 quarnix_add_test(ui_mainwindow SOURCES ui/tst_mainwindow.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS})
 
-# The folder picker, Help and About, GotoWeb and F1, opened from the real main window.
+# The folder picker, Help and About, GotoWeb and F1, opened from the real main
+# window, and where each window appears.
 quarnix_add_test(ui_secondarywindows SOURCES ui/tst_secondarywindows.cpp ui/fourwindowsfixture.h
     LIBS ${QUARNIX_UI_TEST_LIBS})
 

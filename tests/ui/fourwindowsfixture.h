@@ -96,15 +96,15 @@ struct FourWindows {
         ui::SecondaryWindows& windows = main.secondaryWindows();
         QWidget* opened = &main;
         if (which == Window::Help) {
-            QTest::mouseClick(get("cmdHelp"), Qt::LeftButton);
+            click("cmdHelp");
             opened = windows.helpWindow();
         } else if (which == Window::About) {
-            QTest::mouseClick(get("cmdAbout"), Qt::LeftButton);
+            click("cmdAbout");
             opened = windows.aboutWindow();
         } else if (which == Window::Picker) {
             if (main.sourceText().isEmpty())
                 main.setSourceText(file("source.bin", {}));
-            QTest::mouseClick(get("cmdBrowseD"), Qt::LeftButton);
+            click("cmdBrowseD");
             opened = windows.folderPicker();
         } else if (which == Window::UnownedPicker) {
             main.openFolderPicker();
@@ -113,6 +113,7 @@ struct FourWindows {
         [&] { QVERIFY2(activate(opened), "the window did not become active"); }();
         return opened;
     }
+    void click(const char* control) { QTest::mouseClick(get(control), Qt::LeftButton); }
 
     // The picker opens at the process's current folder.
     ui::frmFolder* openPickerAt(const QString& start)
@@ -136,14 +137,10 @@ struct FourWindows {
     // Every message box shown, as "title|text|icon|buttons".
     QStringList messages() const
     {
-        using platform::MessageIcon;
+        const char* const icons[] = { "error", "warning", "information", "question" }; // as MessageIcon
         QStringList shown;
         for (const ShownMessage& m : fakes.messages.shown) {
-            const char* icon = m.icon == MessageIcon::Error ? "error"
-                : m.icon == MessageIcon::Warning            ? "warning"
-                : m.icon == MessageIcon::Information        ? "information"
-                                                            : "question";
-            shown << m.title + u'|' + m.text + u'|' + QLatin1String(icon) + u'|'
+            shown << m.title + u'|' + m.text + u'|' + QLatin1String(icons[int(m.icon)]) + u'|'
                     + (m.buttons == platform::MessageButtons::YesNo ? "Yes No" : "OK");
         }
         return shown;

@@ -33,29 +33,22 @@ QWidgetList openWindows()
     return shown;
 }
 
-// Records, as "window/button", every button of the open windows that goes down, and
-// every one that completes a click.
-class ButtonRecorder {
-public:
-    ButtonRecorder()
-    {
-        for (QWidget* window : openWindows()) {
-            for (QPushButton* button : window->findChildren<QPushButton*>()) {
-                // The owned windows are children of the main window too.
-                if (button->window() != window)
-                    continue;
-                const QString name = window->objectName() + u'/' + button->objectName();
-                QObject::connect(button, &QPushButton::pressed, &context_, [this, name] { pressed << name; });
-                QObject::connect(button, &QPushButton::clicked, &context_, [this, name] { clicked << name; });
-            }
-        }
-    }
-
+// Records, as "window/button", every button that goes down, and every one that
+// completes a click.
+struct ButtonRecorder : QObject {
     QStringList pressed;
     QStringList clicked;
 
-private:
-    QObject context_;
+    ButtonRecorder()
+    {
+        for (QWidget* widget : QApplication::allWidgets()) {
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                const QString name = button->window()->objectName() + u'/' + button->objectName();
+                connect(button, &QPushButton::pressed, this, [this, name] { pressed << name; });
+                connect(button, &QPushButton::clicked, this, [this, name] { clicked << name; });
+            }
+        }
+    }
 };
 
 } // namespace

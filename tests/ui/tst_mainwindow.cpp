@@ -11,32 +11,45 @@ namespace {
 
 enum class Field { Size, Count };
 
-// A click on the control of that name, or keys pressed where the focus is.
+// A click on a control, or keys pressed where the focus is.
 struct UserAction {
     const char* clicked;
-    QKeySequence keys;
+    const char* keys;
 };
-UserAction clicking(const char* control)
-{
-    return { control, {} };
-}
-UserAction pressing(const char* keys)
-{
-    return { nullptr, QKeySequence(QLatin1String(keys)) };
-}
+const auto clicking = [](const char* control) { return UserAction { control, nullptr }; };
+const auto pressing = [](const char* keys) { return UserAction { nullptr, keys }; };
 
-void click(QWidget* control)
-{
-    QTest::mouseClick(control, Qt::LeftButton);
-}
+// A value typed into a field and read in a locale, and how the user leaves the
+// field; the message that brings, if any, and the field's text afterwards.
+struct Leave {
+    Field field;
+    QLocale locale;
+    QString typed;
+    UserAction leave;
+    QString message;
+    QString kept;
+};
 
-void act(FourWindows& f, const UserAction& action)
-{
-    if (action.clicked)
-        click(f.get(action.clicked));
-    else
-        QTest::keySequence(QApplication::focusWidget(), action.keys);
-}
+// A split of a 3,000,000-byte file by a value typed and read in a locale, started
+// by a click or a key; the sizes of the chunk files (a full one holds one byte more).
+struct Split {
+    Field field;
+    QLocale locale;
+    QString typed;
+    UserAction start;
+    QList<qint64> sizes;
+};
+
+// A source (perhaps none), the button pressed, the message that brings and the
+// control that has the focus afterwards.
+struct Missing {
+    const char* source;
+    const char* button;
+    QString message;
+    const char* focus;
+};
+
+const QLocale german(QLocale::German, QLocale::Germany);
 
 // Puts the cursor in `field` and replaces its text by typing, as a user would.
 void type(QLineEdit* field, const QString& text)
@@ -47,63 +60,72 @@ void type(QLineEdit* field, const QString& text)
     QTest::keyClicks(field, text);
 }
 
-// The field of that mode, selected.
-QLineEdit* select(FourWindows& f, Field field)
-{
-    if (field == Field::Count)
-        click(f.get("optNumber"));
-    return f.get<QLineEdit>(field == Field::Count ? "txtNumber" : "txtSize");
-}
+// The main window and what only its tests do with it.
+struct MainWindow : FourWindows {
+    using FourWindows::FourWindows;
 
-QStringList texts(FourWindows& f, std::initializer_list<const char*> names)
-{
-    QStringList result;
-    for (const char* name : names)
-        result << f.get(name)->property("text").toString();
-    return result;
-}
-
-// The hourglass over the window and over the controls with a pointer of their own.
-bool busy(FourWindows& f)
-{
-    return f.main.cursor().shape() == Qt::WaitCursor && f.get("txtSource")->cursor().shape() == Qt::WaitCursor
-        && f.get("picTarget")->cursor().shape() == Qt::WaitCursor;
-}
-
-// The selected mode's field is enabled on the window background, the other one
-// disabled on the button face, both colours taken from the user's scheme.
-void checkMode(FourWindows& f, bool sizeMode)
-{
-    QCOMPARE(f.get<QRadioButton>("optNumber")->isChecked(), !sizeMode);
-    for (QLineEdit* field : { f.get<QLineEdit>("txtSize"), f.get<QLineEdit>("txtNumber") }) {
-        const bool active = (field == f.get("txtSize")) == sizeMode;
-        const auto group = active ? QPalette::Active : QPalette::Disabled;
-        QCOMPARE(field->isEnabled(), active);
-        QCOMPARE(field->palette().color(group, QPalette::Base),
-            f.main.palette().color(group, active ? QPalette::Base : QPalette::Button));
+    QLineEdit* field(Field which) { return get<QLineEdit>(which == Field::Count ? "txtNumber" : "txtSize"); }
+    // The size field is selected at start; the count field wants its option first.
+    QLineEdit* typeInto(Field which, const QString& text)
+    {
+        if (which == Field::Count)
+            click("optNumber");
+        type(field(which), text);
+        return field(which);
     }
-}
+    void act(const UserAction& action)
+    {
+        if (action.clicked)
+            click(action.clicked);
+        else
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(QLatin1String(action.keys)));
+    }
+    QStringList texts(std::initializer_list<const char*> names)
+    {
+        QStringList result;
+        for (const char* name : names)
+            result << get(name)->property("text").toString();
+        return result;
+    }
+    // The hourglass over the window and over the controls with a pointer of their own.
+    bool busy()
+    {
+        return main.cursor().shape() == Qt::WaitCursor && get("txtSource")->cursor().shape() == Qt::WaitCursor
+            && get("picTarget")->cursor().shape() == Qt::WaitCursor;
+    }
+
+    // The selected mode's field is enabled on the window background, the other one
+    // disabled on the button face, both colours taken from the user's scheme.
+    void checkMode(Field selected)
+    {
+        QCOMPARE(get<QRadioButton>("optNumber")->isChecked(), selected == Field::Count);
+        for (Field which : { Field::Size, Field::Count }) {
+            const auto group = which == selected ? QPalette::Active : QPalette::Disabled;
+            QCOMPARE(field(which)->isEnabled(), which == selected);
+            QCOMPARE(field(which)->palette().color(group, QPalette::Base),
+                main.palette().color(group, which == selected ? QPalette::Base : QPalette::Button));
+        }
+    }
+};
 
 // What the status line showed each time it was painted under the busy pointer. The
 // job holds the event loop, so only the window's own immediate repaints show here.
 struct BusyPaints : QObject {
-    FourWindows* f = nullptr;
+    MainWindow* f = nullptr;
     QStringList texts;
     bool eventFilter(QObject* status, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && busy(*f))
+        if (event->type() == QEvent::Paint && f->busy())
             texts << status->property("text").toString();
         return false;
     }
 };
 
-const QLocale german(QLocale::German, QLocale::Germany);
-
 } // namespace
 
-Q_DECLARE_METATYPE(Field)
-Q_DECLARE_METATYPE(UserAction)
-using Sizes = QList<qint64>;
+Q_DECLARE_METATYPE(Leave)
+Q_DECLARE_METATYPE(Split)
+Q_DECLARE_METATYPE(Missing)
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -114,38 +136,40 @@ private slots:
 
     void startUpAndSettings()
     {
-        FourWindows f;
-        checkMode(f, true);
-        QCOMPARE(texts(f, { "txtSize", "txtNumber", "txtSource", "txtDestination", "lblStatus" }),
+        MainWindow f;
+        f.checkMode(Field::Size);
+        QCOMPARE(f.texts({ "txtSize", "txtNumber", "txtSource", "txtDestination", "lblStatus" }),
             (QStringList { "1.25", "2", "", "", "" }));
         QCOMPARE(QApplication::focusWidget(), f.get("txtSource"));
-        // A switch writes the new field's default and leaves the other field's text;
-        // the option already selected and Default touch only the selected field.
+        // Typed into the selected field, then a click. A switch writes the new field's
+        // default and leaves the other field's text; the option already selected and
+        // Default touch only the selected field.
         struct Step {
-            const char* typed; // into the active field
+            const char* typed;
             const char* clicked;
-            bool sizeMode;
+            Field selected;
             QStringList sizeAndNumber;
         };
-        bool sizeMode = true;
+        const Field size = Field::Size, count = Field::Count;
+        Field selected = size;
         for (const Step& step :
-            { Step { "3", "optNumber", false, { "3", "2" } }, Step { "7", "cmdDefault", false, { "3", "2" } },
-                Step { "7", "optSize", true, { "1.25", "7" } }, Step { "4", "optSize", true, { "4", "7" } },
-                Step { "4.5", "cmdDefault", true, { "1.25", "7" } },
-                Step { "5", "optNumber", false, { "5", "2" } } }) {
-            type(f.get<QLineEdit>(sizeMode ? "txtSize" : "txtNumber"), QLatin1String(step.typed));
-            click(f.get(step.clicked));
-            checkMode(f, sizeMode = step.sizeMode);
-            QCOMPARE(texts(f, { "txtSize", "txtNumber" }), step.sizeAndNumber);
+            { Step { "3", "optNumber", count, { "3", "2" } }, Step { "7", "cmdDefault", count, { "3", "2" } },
+                Step { "7", "optSize", size, { "1.25", "7" } }, Step { "4", "optSize", size, { "4", "7" } },
+                Step { "4.5", "cmdDefault", size, { "1.25", "7" } },
+                Step { "5", "optNumber", count, { "5", "2" } } }) {
+            type(f.field(selected), QLatin1String(step.typed));
+            f.click(step.clicked);
+            f.checkMode(selected = step.selected);
+            QCOMPARE(f.texts({ "txtSize", "txtNumber" }), step.sizeAndNumber);
         }
         QVERIFY(f.messages().isEmpty());
 
         // The path fields take no typing; the value fields take 5 and 2 characters.
         for (const char* field : { "txtNumber", "txtSource", "txtDestination" })
             type(f.get<QLineEdit>(field), u"650.55"_s);
-        click(f.get("optSize"));
-        type(f.get<QLineEdit>("txtSize"), u"650.55"_s);
-        QCOMPARE(texts(f, { "txtSize", "txtSource", "txtDestination", "txtNumber" }),
+        f.click("optSize");
+        type(f.field(size), u"650.55"_s);
+        QCOMPARE(f.texts({ "txtSize", "txtSource", "txtDestination", "txtNumber" }),
             (QStringList { "650.5", "", "", "65" }));
 
         // Every caption fits its box unclipped in the font in use, and so does the
@@ -156,12 +180,7 @@ private slots:
 
     void leaveFieldCheck_data()
     {
-        QTest::addColumn<Field>("field");
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<UserAction>("leave");
-        QTest::addColumn<QString>("message"); // none when the value passes
-        QTest::addColumn<QString>("kept"); // in the field afterwards
+        QTest::addColumn<Leave>("row");
         const QString countNaN
             = u"Error|Invalid number. Specify number of chunks in integer only.|error|OK"_s;
         const QString sizeNaN
@@ -172,56 +191,46 @@ private slots:
             = u"Unexpected value|The minimum split size for a file need to be 1.25 MB. Go through "
               u"readme.txt in the installation for details.|error|OK"_s;
         const QLocale c = QLocale::c();
-        QTest::newRow("count empty") << Field::Count << c << "" << pressing("Tab") << countNaN << "2";
-        QTest::newRow("count 1") << Field::Count << c << "1" << pressing("Shift+Tab") << countLow << "2";
-        QTest::newRow("count 99") << Field::Count << c << "99" << clicking("txtSource") << ""
-                                  << "99";
-        QTest::newRow("size abc") << Field::Size << c << "abc" << pressing("Tab") << sizeNaN << "1.25";
-        QTest::newRow("size 1.25") << Field::Size << c << "1.25" << pressing("Shift+Tab") << ""
-                                   << "1.25";
-        QTest::newRow("German 1,2") << Field::Size << german << "1,2" << pressing("Tab") << sizeLow << "1,25";
-        QTest::newRow("German 1,5") << Field::Size << german << "1,5" << pressing("Tab") << ""
-                                    << "1,5";
+        const Field count = Field::Count, size = Field::Size;
+        QTest::newRow("count empty") << Leave { count, c, "", pressing("Tab"), countNaN, "2" };
+        QTest::newRow("count 1") << Leave { count, c, "1", pressing("Shift+Tab"), countLow, "2" };
+        QTest::newRow("count 99") << Leave { count, c, "99", clicking("txtSource"), "", "99" };
+        QTest::newRow("size abc") << Leave { size, c, "abc", pressing("Tab"), sizeNaN, "1.25" };
+        QTest::newRow("size 1.25") << Leave { size, c, "1.25", pressing("Shift+Tab"), "", "1.25" };
+        QTest::newRow("German 1,2") << Leave { size, german, "1,2", pressing("Tab"), sizeLow, "1,25" };
+        QTest::newRow("German 1,5") << Leave { size, german, "1,5", pressing("Tab"), "", "1,5" };
         // A click or access key that takes the focus from a wrong value is dropped.
-        QTest::newRow("size 1.2, Split")
-            << Field::Size << c << "1.2" << clicking("cmdSplit") << sizeLow << "1.25";
-        QTest::newRow("size 0, Alt+S") << Field::Size << c << "0" << pressing("Alt+S") << sizeLow << "1.25";
+        QTest::newRow("size 1.2, Split") << Leave { size, c, "1.2", clicking("cmdSplit"), sizeLow, "1.25" };
+        QTest::newRow("size 0, Alt+S") << Leave { size, c, "0", pressing("Alt+S"), sizeLow, "1.25" };
         QTest::newRow("size x, the other option")
-            << Field::Size << c << "x" << clicking("optNumber") << sizeNaN << "1.25";
-        QTest::newRow("size 1, browse")
-            << Field::Size << c << "1" << clicking("cmdBrowse") << sizeLow << "1.25";
-        QTest::newRow("size 1, Alt+E") << Field::Size << c << "1" << pressing("Alt+E") << sizeLow << "1.25";
+            << Leave { size, c, "x", clicking("optNumber"), sizeNaN, "1.25" };
+        QTest::newRow("size 1, browse") << Leave { size, c, "1", clicking("cmdBrowse"), sizeLow, "1.25" };
+        QTest::newRow("size 1, Alt+E") << Leave { size, c, "1", pressing("Alt+E"), sizeLow, "1.25" };
     }
 
     void leaveFieldCheck()
     {
-        QFETCH(Field, field);
-        QFETCH(QLocale, locale);
-        QFETCH(QString, typed);
-        QFETCH(UserAction, leave);
-        QFETCH(QString, message);
-        QFETCH(QString, kept);
-        QLocale::setDefault(locale);
-        FourWindows f;
-        QLineEdit* edit = select(f, field);
-        type(edit, typed);
-        act(f, leave);
+        QFETCH(Leave, row);
+        QLocale::setDefault(row.locale);
+        MainWindow f;
+        QLineEdit* field = f.typeInto(row.field, row.typed);
+        f.act(row.leave);
         // An access key holds its button down from the key until its click a moment
         // later; a key that got through shows here at once.
         for (const QPushButton* button : f.main.findChildren<QPushButton*>())
             QVERIFY2(!button->isDown(), qPrintable(button->objectName()));
-        QCOMPARE(f.messages(), message.isEmpty() ? QStringList() : QStringList { message });
-        QCOMPARE(edit->text(), kept);
-        if (message.isEmpty())
+        QCOMPARE(f.messages(), row.message.isEmpty() ? QStringList() : QStringList { row.message });
+        QCOMPARE(field->text(), row.kept);
+        if (row.message.isEmpty())
             return;
         // Nothing else happened: no split, no browse dialog, no other mode, no exit.
         QVERIFY(f.fakes.chooser.titles.isEmpty());
-        QVERIFY(f.main.isSizeSelected() == (field == Field::Size) && f.main.isVisible());
+        QVERIFY(f.main.isSizeSelected() == (row.field == Field::Size) && f.main.isVisible());
         // The default back in the field, the user too, with all of it selected so
         // that the next key replaces it; the next click is the user's own again.
-        QCOMPARE(QApplication::focusWidget(), edit);
-        QCOMPARE(edit->selectedText(), edit->text());
-        click(f.get("cmdBrowse"));
+        QCOMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(field->selectedText(), field->text());
+        f.click("cmdBrowse");
         QCOMPARE(f.fakes.chooser.titles.size(), 1);
     }
 
@@ -247,14 +256,14 @@ private slots:
         QFETCH(PathStyle, style);
         QFETCH(QStringList, chosen);
         QFETCH(QStringList, fields);
-        FourWindows f(style);
+        MainWindow f(style);
         f.fakes.chooser.choices = chosen;
         for (qsizetype i = 0; i < chosen.size(); ++i) {
             f.main.setSourceText(u"/kept/a.bin"_s);
             f.main.setDestinationText(u"/kept"_s);
-            click(f.get("cmdBrowse"));
+            f.click("cmdBrowse");
         }
-        QCOMPARE(texts(f, { "txtSource", "txtDestination" }), fields);
+        QCOMPARE(f.texts({ "txtSource", "txtDestination" }), fields);
         QCOMPARE(f.fakes.chooser.titles, QStringList(chosen.size(), u"Select file to split..."_s));
     }
 
@@ -285,7 +294,7 @@ private slots:
         QFETCH(bool, released);
         QFETCH(bool, offered);
         QFETCH(QStringList, fields);
-        FourWindows f(PathStyle::Posix);
+        MainWindow f(PathStyle::Posix);
         f.main.setSourceText(u"/kept/a.bin"_s);
         f.main.setDestinationText(u"/kept"_s);
         QMimeData mime;
@@ -296,14 +305,15 @@ private slots:
         QDragMoveEvent move({ 9, 9 }, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QDropEvent drop({ 9, 9 }, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QDragLeaveEvent leave;
-        for (QEvent* event :
-            std::initializer_list<QEvent*> { &enter, &move, released ? static_cast<QEvent*>(&drop) : &leave })
-            QCoreApplication::sendEvent(f.get("picTarget"), event);
+        QCoreApplication::sendEvent(f.get("picTarget"), &enter);
+        QCoreApplication::sendEvent(f.get("picTarget"), &move);
+        QCoreApplication::sendEvent(f.get("picTarget"), released ? static_cast<QEvent*>(&drop) : &leave);
         QCOMPARE(enter.isAccepted() && move.isAccepted(), offered);
-        QCOMPARE(texts(f, { "txtSource", "txtDestination" }), fields);
+        QCOMPARE(f.texts({ "txtSource", "txtDestination" }), fields);
     }
 
-    // Whoever writes the destination field reads the rule's result right after the write.
+    // Whoever writes the destination field reads the rule's result right after the
+    // write.
     void destinationRule()
     {
         for (const auto& [style, written, kept] :
@@ -320,89 +330,70 @@ private slots:
     // chooses it.
     void asksForWhatIsMissing_data()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("destination's browse, no source")
-            << ""
-            << "cmdBrowseD"
-            << "Source file missing|First select a source file to split and then the destination "
-               "folder.|information|OK"
-            << "cmdBrowse";
-        QTest::newRow("Split, no source") << ""
-                                          << "cmdSplit"
-                                          << "Source file missing|Please specify a source file name before "
-                                             "proceeding to this step.|warning|OK"
-                                          << "cmdBrowse";
-        QTest::newRow("Split, no destination")
-            << "/b/c.avi"
-            << "cmdSplit"
-            << "Destination folder missing|Please specify a destination folder before proceeding to this "
-               "step.|warning|OK"
-            << "cmdBrowseD";
+        QTest::addColumn<Missing>("row");
+        QTest::newRow("destination's browse, no source") << Missing { "", "cmdBrowseD",
+            u"Source file missing|First select a source file to split and then the destination "
+            u"folder.|information|OK"_s,
+            "cmdBrowse" };
+        QTest::newRow("Split, no source") << Missing { "", "cmdSplit",
+            u"Source file missing|Please specify a source file name before proceeding to this "
+            u"step.|warning|OK"_s,
+            "cmdBrowse" };
+        QTest::newRow("Split, no destination") << Missing { "/b/c.avi", "cmdSplit",
+            u"Destination folder missing|Please specify a destination folder before proceeding to "
+            u"this step.|warning|OK"_s,
+            "cmdBrowseD" };
     }
 
     void asksForWhatIsMissing()
     {
-        QFETCH(QString, source);
-        QFETCH(QString, button);
-        QFETCH(QString, message);
-        QFETCH(QString, focus);
+        QFETCH(Missing, row);
         FourWindows f;
-        f.main.setSourceText(source);
-        click(f.get(qPrintable(button)));
-        QCOMPARE(f.messages(), QStringList(message));
-        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        f.main.setSourceText(QLatin1String(row.source));
+        f.click(row.button);
+        QCOMPARE(f.messages(), QStringList(row.message));
+        QCOMPARE(QApplication::focusWidget(), f.get(row.focus));
     }
 
     void split_data()
     {
-        QTest::addColumn<Field>("field");
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("value"); // typed, and left by the click or the key
-        QTest::addColumn<UserAction>("start");
-        QTest::addColumn<Sizes>("sizes"); // of the chunk files; a full one holds one byte more
-        QTest::newRow("click, 1.25 MB") << Field::Size << QLocale::c() << "1.25" << clicking("cmdSplit")
-                                        << Sizes { 1'310'721, 1'310'721, 378'558 };
-        QTest::newRow("Alt+S, 3 chunks") << Field::Count << QLocale::c() << "3" << pressing("Alt+S")
-                                         << Sizes { 1'000'001, 1'000'001, 999'998 };
+        QTest::addColumn<Split>("row");
+        QTest::newRow("click, 1.25 MB") << Split { Field::Size, QLocale::c(), "1.25", clicking("cmdSplit"),
+            { 1'310'721, 1'310'721, 378'558 } };
+        QTest::newRow("Alt+S, 3 chunks") << Split { Field::Count, QLocale::c(), "3", pressing("Alt+S"),
+            { 1'000'001, 1'000'001, 999'998 } };
         QTest::newRow("German click, 1,5 MB")
-            << Field::Size << german << "1,5" << clicking("cmdSplit") << Sizes { 1'572'865, 1'427'135 };
+            << Split { Field::Size, german, "1,5", clicking("cmdSplit"), { 1'572'865, 1'427'135 } };
     }
 
     void split()
     {
-        QFETCH(Field, field);
-        QFETCH(QLocale, locale);
-        QFETCH(QString, value);
-        QFETCH(UserAction, start);
-        QFETCH(Sizes, sizes);
-        QLocale::setDefault(locale);
-        FourWindows f;
+        QFETCH(Split, row);
+        QLocale::setDefault(row.locale);
+        MainWindow f;
         f.fakes.chooser.choices << f.file(u"sample.bin"_s, QByteArray(3'000'000, 'q'));
-        click(f.get("cmdBrowse"));
-        type(select(f, field), value);
+        f.click("cmdBrowse");
+        f.typeInto(row.field, row.typed);
         BusyPaints painted;
         painted.f = &f;
         f.get("lblStatus")->installEventFilter(&painted);
         QStringList shown;
         f.fakes.messages.onShow
-            = [&](auto&) { shown << texts(f, { "lblStatus" }) << (busy(f) ? "busy" : ""); };
-        act(f, start);
+            = [&](auto&) { shown << f.texts({ "lblStatus" }) << (f.busy() ? "busy" : ""); };
+        f.act(row.start);
         QTRY_COMPARE(f.messages().size(), 1);
         QVERIFY(f.messages().first().startsWith(u"Done|Job was done successfully. Run samplebin.bat"_s));
         QCOMPARE(shown, (QStringList { "The split operation has been completed.", "" }));
         // Each file written, and its step on the screen under the busy pointer.
         QStringList steps;
-        for (qsizetype i = 0; i < sizes.size(); ++i) {
-            QCOMPARE(QFileInfo(f.path(u"samplebin.%1"_s.arg(i + 1))).size(), sizes[i]);
+        for (qsizetype i = 0; i < row.sizes.size(); ++i) {
+            QCOMPARE(QFileInfo(f.path(u"samplebin.%1"_s.arg(i + 1))).size(), row.sizes[i]);
             steps << u"Wait... split operation is in progress...Processing samplebin.%1"_s.arg(i + 1);
         }
         steps << u"Wait... split operation completed...Processing samplebin.bat"_s;
         QCOMPARE(painted.texts.filter(u"Processing"_s), steps);
-        QCOMPARE(texts(f, { "lblStatus" }), QStringList { QString() });
-        QVERIFY(!busy(f));
+        QCOMPARE(f.texts({ "lblStatus" }), QStringList { QString() });
+        QVERIFY(!f.busy());
         QCOMPARE(f.get("txtNumber")->cursor().shape(), Qt::IBeamCursor); // its own, back
     }
 
@@ -418,7 +409,7 @@ private slots:
             // Every window gone at once, before the program winds down: none of them
             // runs its own closing logic. Then the program ends.
             QTimer::singleShot(0, [&] {
-                byTitleBar ? void(f.main.close()) : click(f.get("cmdExit"));
+                byTitleBar ? void(f.main.close()) : f.click("cmdExit");
                 QCOMPARE(QApplication::topLevelWidgets(), QWidgetList { &f.main });
                 QVERIFY(!f.main.isVisible());
             });
