@@ -15,20 +15,21 @@
 
 namespace quarnix::testing {
 
+using namespace Qt::StringLiterals;
+
 // The folder picker opens two ways: owned by the main window, from the
 // destination's browse button, and without an owner, as the split job opens it.
 enum class Window { Main, Help, About, Picker, UnownedPicker };
 
-// Shows `window` and makes it the active one. A window that is not active takes
-// none of the keys a test presses, so every caller fails its test on false.
+// Every key a test presses goes to the active window, so every caller fails its
+// test on false. Not QTest::qWaitForWindowActive, which counts an owned window as
+// active while its owner is.
 [[nodiscard]] inline bool activate(QWidget* window)
 {
     if (!window)
         return false;
     window->show();
     window->activateWindow();
-    // Not QTest::qWaitForWindowActive, which counts an owned window as active
-    // while its owner is.
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
@@ -37,6 +38,19 @@ template <typename T = QWidget> T* child(const QWidget* window, const char* name
     T* found = window->findChild<T*>(QLatin1String(name));
     return found ? found : (qFatal("no control %s", name), nullptr);
 }
+
+// A key pressed, and a control clicked, through the window system into `window`.
+inline void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(window->windowHandle(), key, modifiers);
+}
+inline void click(const QWidget* window, const char* control)
+{
+    QTest::mouseClick(child(window, control), Qt::LeftButton);
+}
+
+inline const QString notReady
+    = u"Device not ready|There is no media in the drive. Please insert the media and try again.|warning|OK"_s;
 
 // The labels and buttons of `window` whose caption does not fit its box in the font
 // it is drawn with, and the fields whose text does not. A label wraps at word
@@ -81,46 +95,35 @@ struct FourWindows {
     explicit FourWindows(platform::PathStyle style = platform::nativePathStyle())
         : main((fakes.volumes.style = style, fakes.services()))
     {
-        fakes.volumes.entries
-            = { { folder.path(), QStringLiteral("Data") }, { QStringLiteral("/"), "System" } };
+        fakes.volumes.entries = { { folder.path(), "Data" }, { "/", "System" } };
         QVERIFY2(activate(&main), "the main window did not become active");
     }
     // Back in the folder the test started in before the fixture's folder goes.
     ~FourWindows() { QDir::setCurrent(startFolder); }
 
-    // Opens `which` as the user does, and makes it the active window. The
-    // destination's browse button wants a source first: when none is chosen, the
-    // picker gets an empty source.bin in the fixture's folder.
+    // Opens `which` as the user does and makes it the active window. The
+    // destination's browse button wants a source first: without one, the picker gets
+    // an empty source.bin in the fixture's folder.
     QWidget* open(Window which)
     {
-        ui::SecondaryWindows& windows = main.secondaryWindows();
-        QWidget* opened = &main;
-        if (which == Window::Help) {
-            click("cmdHelp");
-            opened = windows.helpWindow();
-        } else if (which == Window::About) {
-            click("cmdAbout");
-            opened = windows.aboutWindow();
-        } else if (which == Window::Picker) {
-            if (main.sourceText().isEmpty())
-                main.setSourceText(file("source.bin", {}));
-            click("cmdBrowseD");
-            opened = windows.folderPicker();
-        } else if (which == Window::UnownedPicker) {
+        if (which == Window::Picker && main.sourceText().isEmpty())
+            main.setSourceText(file("source.bin", {}));
+        if (which == Window::UnownedPicker)
             main.openFolderPicker();
-            opened = windows.folderPicker();
-        }
-        [&] { QVERIFY2(activate(opened), "the window did not become active"); }();
-        return opened;
+        else if (which != Window::Main)
+            click(which == Window::Help ? "cmdHelp" : which == Window::About ? "cmdAbout" : "cmdBrowseD");
+        const ui::SecondaryWindows& windows = main.secondaryWindows();
+        QWidget* const opened[] = { &main, windows.helpWindow(), windows.aboutWindow(), picker(), picker() };
+        [&] { QVERIFY2(activate(opened[int(which)]), "the window did not become active"); }();
+        return opened[int(which)];
     }
-    void click(const char* control) { QTest::mouseClick(get(control), Qt::LeftButton); }
+    void click(const char* control) { testing::click(&main, control); }
 
     // The picker opens at the process's current folder.
     ui::frmFolder* openPickerAt(const QString& start)
     {
         QDir::setCurrent(start);
-        open(Window::Picker);
-        return picker();
+        return static_cast<ui::frmFolder*>(open(Window::Picker));
     }
     ui::frmFolder* picker() { return main.secondaryWindows().folderPicker(); }
 

@@ -8,12 +8,8 @@
 
 using namespace quarnix::testing;
 using namespace quarnix::ui;
-using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString notReady
-    = u"Device not ready|There is no media in the drive. Please insert the media and try again.|warning|OK"_s;
 
 QStringList items(const QComboBox* list)
 {
@@ -36,10 +32,7 @@ struct Mounts : FourWindows {
 
     DriveList* drives() { return child<DriveList>(picker(), "lstDrive"); }
 
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(picker()->windowHandle(), key, modifiers);
-    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { press(picker(), key, modifiers); }
 
     // The user Tabs from Cancel to the drive list, as one arrives at it.
     void arriveAtDrives()
@@ -97,7 +90,7 @@ private slots:
         QCOMPARE(picker->currentFolder(), f.path("data"));
 
         f.fakes.volumes.freeSpaceOf.insert(f.path("data"), 1'000'000);
-        QTest::mouseClick(child(picker, "cmdOk"), Qt::LeftButton);
+        click(picker, "cmdOk");
         QCOMPARE(f.main.destinationText(), f.path("data"));
     }
 
@@ -116,7 +109,7 @@ private slots:
         f.unmount("usb");
         f.fakes.volumes.notReady = { f.path("usb") };
         f.fakes.volumes.freeSpaceOf.insert(f.path("usb"), 1'000'000);
-        QTest::mouseClick(child(picker, "cmdOk"), Qt::LeftButton);
+        click(picker, "cmdOk");
         QCOMPARE(f.messages(), QStringList(notReady));
         QCOMPARE(f.main.destinationText(), "/untouched");
         QVERIFY(picker->isVisible());

@@ -10,11 +10,6 @@ using namespace quarnix::testing;
 
 namespace {
 
-void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(window->windowHandle(), key, modifiers);
-}
-
 QString focusName()
 {
     const QWidget* focused = QApplication::focusWidget();
@@ -201,7 +196,7 @@ private slots:
         FourWindows windows;
         QWidget* active = windows.open(window);
         if (countMode) {
-            QTest::mouseClick(windows.get("optNumber"), Qt::LeftButton);
+            windows.click("optNumber");
             windows.get("txtSource")->setFocus(Qt::MouseFocusReason);
         }
         QStringList forwards { focusName() };

@@ -6,7 +6,6 @@
 
 using namespace quarnix::testing;
 using namespace quarnix::ui;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -52,20 +51,12 @@ void Tree::clickEntry(int index, int clicks)
     pointAt(list->viewport(), list->visualItemRect(list->item(row)).center(), clicks);
 }
 
-void press(QWidget* window, const char* button)
-{
-    QTest::mouseClick(child(window, button), Qt::LeftButton);
-}
-
 // How many windows of type T exist, owned or not: a second one is a fault.
 template <class T> int instances()
 {
     const QWidgetList all = QApplication::allWidgets();
     return int(std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<T*>(w); }));
 }
-
-const QString notReady
-    = u"Device not ready|There is no media in the drive. Please insert the media and try again.|warning|OK"_s;
 
 } // namespace
 
@@ -136,7 +127,7 @@ private slots:
         if (doubleClick)
             f.clickEntry(index, 2);
         for (int i = 0; i < ups; ++i)
-            press(picker, "cmdUp");
+            click(picker, "cmdUp");
         QCOMPARE(picker->currentFolder(), f.path(opened));
         QStringList entries;
         for (const auto* entry : picker->findChild<QListWidget*>()->findItems("", Qt::MatchContains))
@@ -185,7 +176,7 @@ private slots:
         f.main.setSourceText(f.path(readable ? "source.bin" : "gone.bin"));
         frmFolder* picker = f.openPickerAt(folder);
         f.clickEntry(0); // OK takes the current folder, not the highlighted one
-        press(picker, "cmdOk");
+        click(picker, "cmdOk");
         QCOMPARE(f.fakes.volumes.queries, floppy ? QStringList() : QStringList(folder));
         QCOMPARE(f.main.destinationText(), warning.isEmpty() ? folder : "/untouched");
         QCOMPARE(picker->isVisible(), !warning.isEmpty());
@@ -215,11 +206,11 @@ private slots:
         for (bool byTitleBar : { false, true }) {
             Tree f;
             QPointer<frmFolder> picker = f.openPickerAt(f.path("alpha/inner"));
-            press(picker, "cmdUp");
+            click(picker, "cmdUp");
             if (byTitleBar)
                 QVERIFY(picker->close());
             else
-                press(picker, "cmdCancel");
+                click(picker, "cmdCancel");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!picker);
             QCOMPARE(f.main.destinationText(), "/untouched");
@@ -234,7 +225,7 @@ private slots:
         f.fakes.volumes.floppies = { f.path("alpha") };
         f.fakes.messages.answers = { quarnix::platform::MessageAnswer::No };
         f.main.setDestinationText(f.path("alpha"));
-        press(&f.main, "cmdSplit");
+        f.click("cmdSplit");
         QCOMPARE(f.messages().size(), 1);
         QVERIFY(f.messages()[0].startsWith(u"Suggestion|"));
         QVERIFY(f.picker() && f.picker()->isVisible());
