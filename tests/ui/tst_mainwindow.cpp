@@ -5,29 +5,19 @@
 
 using namespace quarnix::testing;
 using quarnix::platform::PathStyle;
-using namespace Qt::StringLiterals;
 
 namespace {
 
 enum class Field { Size, Count };
 
-// A click on a control, or keys pressed where the focus is.
-struct UserAction {
-    const char* clicked;
-    const char* keys;
-};
-const auto clicking = [](const char* control) { return UserAction { control, nullptr }; };
-const auto pressing = [](const char* keys) { return UserAction { nullptr, keys }; };
-
-// A value typed into a field and read in a locale, and how the user leaves the
-// field; the message that brings, if any, and the field's text afterwards.
+// A value typed and read in a locale, and how the user leaves the field (a control
+// clicked or keys pressed); the message that brings, if any, and the text kept.
 struct Leave {
     Field field;
     QLocale locale;
     QString typed;
-    UserAction leave;
-    QString message;
-    QString kept;
+    const char* leave;
+    QString message, kept;
 };
 
 // A split of a 3,000,000-byte file by a value typed and read in a locale, started
@@ -36,7 +26,7 @@ struct Split {
     Field field;
     QLocale locale;
     QString typed;
-    UserAction start;
+    const char* start;
     QList<qint64> sizes;
 };
 
@@ -47,6 +37,18 @@ struct Missing {
     const char* button;
     QString message;
     const char* focus;
+};
+
+// Files chosen in the dialog ("" a cancel), or URLs dropped on the target; the
+// source and destination fields afterwards.
+struct Source {
+    PathStyle style;
+    QStringList chosen, fields;
+};
+struct Drop {
+    QStringList urls;
+    bool released, offered; // released over the target, else dragged away
+    QStringList fields;
 };
 
 const QLocale german(QLocale::German, QLocale::Germany);
@@ -60,7 +62,6 @@ void type(QLineEdit* field, const QString& text)
     QTest::keyClicks(field, text);
 }
 
-// The main window and what only its tests do with it.
 struct MainWindow : FourWindows {
     using FourWindows::FourWindows;
 
@@ -73,12 +74,12 @@ struct MainWindow : FourWindows {
         type(field(which), text);
         return field(which);
     }
-    void act(const UserAction& action)
+    void act(const char* clickedOrKeys)
     {
-        if (action.clicked)
-            click(action.clicked);
+        if (main.findChild<QWidget*>(QLatin1String(clickedOrKeys)))
+            click(clickedOrKeys);
         else
-            QTest::keySequence(QApplication::focusWidget(), QKeySequence(QLatin1String(action.keys)));
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(QLatin1String(clickedOrKeys)));
     }
     QStringList texts(std::initializer_list<const char*> names)
     {
@@ -126,6 +127,8 @@ struct BusyPaints : QObject {
 Q_DECLARE_METATYPE(Leave)
 Q_DECLARE_METATYPE(Split)
 Q_DECLARE_METATYPE(Missing)
+Q_DECLARE_METATYPE(Source)
+Q_DECLARE_METATYPE(Drop)
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -140,7 +143,6 @@ private slots:
         f.checkMode(Field::Size);
         QCOMPARE(f.texts({ "txtSize", "txtNumber", "txtSource", "txtDestination", "lblStatus" }),
             (QStringList { "1.25", "2", "", "", "" }));
-        QCOMPARE(QApplication::focusWidget(), f.get("txtSource"));
         // Typed into the selected field, then a click. A switch writes the new field's
         // default and leaves the other field's text; the option already selected and
         // Default touch only the selected field.
@@ -192,20 +194,19 @@ private slots:
               u"readme.txt in the installation for details.|error|OK"_s;
         const QLocale c = QLocale::c();
         const Field count = Field::Count, size = Field::Size;
-        QTest::newRow("count empty") << Leave { count, c, "", pressing("Tab"), countNaN, "2" };
-        QTest::newRow("count 1") << Leave { count, c, "1", pressing("Shift+Tab"), countLow, "2" };
-        QTest::newRow("count 99") << Leave { count, c, "99", clicking("txtSource"), "", "99" };
-        QTest::newRow("size abc") << Leave { size, c, "abc", pressing("Tab"), sizeNaN, "1.25" };
-        QTest::newRow("size 1.25") << Leave { size, c, "1.25", pressing("Shift+Tab"), "", "1.25" };
-        QTest::newRow("German 1,2") << Leave { size, german, "1,2", pressing("Tab"), sizeLow, "1,25" };
-        QTest::newRow("German 1,5") << Leave { size, german, "1,5", pressing("Tab"), "", "1,5" };
+        QTest::newRow("count empty") << Leave { count, c, "", "Tab", countNaN, "2" };
+        QTest::newRow("count 1") << Leave { count, c, "1", "Shift+Tab", countLow, "2" };
+        QTest::newRow("count 99") << Leave { count, c, "99", "txtSource", "", "99" };
+        QTest::newRow("size abc") << Leave { size, c, "abc", "Tab", sizeNaN, "1.25" };
+        QTest::newRow("size 1.25") << Leave { size, c, "1.25", "Shift+Tab", "", "1.25" };
+        QTest::newRow("German 1,2") << Leave { size, german, "1,2", "Tab", sizeLow, "1,25" };
+        QTest::newRow("German 1,5") << Leave { size, german, "1,5", "Tab", "", "1,5" };
         // A click or access key that takes the focus from a wrong value is dropped.
-        QTest::newRow("size 1.2, Split") << Leave { size, c, "1.2", clicking("cmdSplit"), sizeLow, "1.25" };
-        QTest::newRow("size 0, Alt+S") << Leave { size, c, "0", pressing("Alt+S"), sizeLow, "1.25" };
-        QTest::newRow("size x, the other option")
-            << Leave { size, c, "x", clicking("optNumber"), sizeNaN, "1.25" };
-        QTest::newRow("size 1, browse") << Leave { size, c, "1", clicking("cmdBrowse"), sizeLow, "1.25" };
-        QTest::newRow("size 1, Alt+E") << Leave { size, c, "1", pressing("Alt+E"), sizeLow, "1.25" };
+        QTest::newRow("size 1.2, Split") << Leave { size, c, "1.2", "cmdSplit", sizeLow, "1.25" };
+        QTest::newRow("size 0, Alt+S") << Leave { size, c, "0", "Alt+S", sizeLow, "1.25" };
+        QTest::newRow("size x, the other option") << Leave { size, c, "x", "optNumber", sizeNaN, "1.25" };
+        QTest::newRow("size 1, browse") << Leave { size, c, "1", "cmdBrowse", sizeLow, "1.25" };
+        QTest::newRow("size 1, Alt+E") << Leave { size, c, "1", "Alt+E", sizeLow, "1.25" };
     }
 
     void leaveFieldCheck()
@@ -238,33 +239,28 @@ private slots:
     // a cancel goes back to the last file chosen in the dialog, if any.
     void browseForSource_data()
     {
-        QTest::addColumn<PathStyle>("style");
-        QTest::addColumn<QStringList>("chosen"); // in turn, "" a cancel
-        QTest::addColumn<QStringList>("fields"); // source and destination afterwards
+        QTest::addColumn<Source>("row");
         const PathStyle posix = PathStyle::Posix;
         const QStringList file { "/b/c.avi", "/b" };
-        QTest::newRow("a file") << posix << QStringList { "/b/c.avi" } << file;
-        QTest::newRow("in the root") << posix << QStringList { "/c.avi" } << QStringList { "/c.avi", "/" };
-        QTest::newRow("Windows c:") << PathStyle::Windows << QStringList { "c:/c.avi" }
-                                    << QStringList { "c:\\c.avi", "C:" };
-        QTest::newRow("cancelled first") << posix << QStringList { "" } << QStringList { "", "/kept" };
-        QTest::newRow("cancelled after a choice") << posix << QStringList { "/b/c.avi", "" } << file;
+        QTest::newRow("a file") << Source { posix, { "/b/c.avi" }, file };
+        QTest::newRow("in the root") << Source { posix, { "/c.avi" }, { "/c.avi", "/" } };
+        QTest::newRow("Windows c:") << Source { PathStyle::Windows, { "c:/c.avi" }, { "c:\\c.avi", "C:" } };
+        QTest::newRow("cancelled first") << Source { posix, { "" }, { "", "/kept" } };
+        QTest::newRow("cancelled after a choice") << Source { posix, { "/b/c.avi", "" }, file };
     }
 
     void browseForSource()
     {
-        QFETCH(PathStyle, style);
-        QFETCH(QStringList, chosen);
-        QFETCH(QStringList, fields);
-        MainWindow f(style);
-        f.fakes.chooser.choices = chosen;
-        for (qsizetype i = 0; i < chosen.size(); ++i) {
+        QFETCH(Source, row);
+        MainWindow f(row.style);
+        f.fakes.chooser.choices = row.chosen;
+        for (qsizetype i = 0; i < row.chosen.size(); ++i) {
             f.main.setSourceText(u"/kept/a.bin"_s);
             f.main.setDestinationText(u"/kept"_s);
             f.click("cmdBrowse");
         }
-        QCOMPARE(f.texts({ "txtSource", "txtDestination" }), fields);
-        QCOMPARE(f.fakes.chooser.titles, QStringList(chosen.size(), u"Select file to split..."_s));
+        QCOMPARE(f.texts({ "txtSource", "txtDestination" }), row.fields);
+        QCOMPARE(f.fakes.chooser.titles, QStringList(row.chosen.size(), u"Select file to split..."_s));
     }
 
     // The drop target offers to take a local file and takes the first one dropped.
@@ -272,44 +268,36 @@ private slots:
     // dragged over the target and away again.
     void dropOnTarget_data()
     {
-        QTest::addColumn<QStringList>("urls");
-        QTest::addColumn<bool>("released"); // over the target; else dragged away
-        QTest::addColumn<bool>("offered");
-        QTest::addColumn<QStringList>("fields"); // source and destination afterwards
+        QTest::addColumn<Drop>("row");
         const QStringList file { "/b/c.avi", "/b" }, kept { "/kept/a.bin", "/kept" };
-        QTest::newRow("a file") << QStringList { "file:///b/c.avi" } << true << true << file;
-        QTest::newRow("3 files") << QStringList { "file:///b/c.avi", "file:///d", "file:///e" } << true
-                                 << true << file;
-        QTest::newRow("in the root") << QStringList { "file:///c.avi" } << true << true
-                                     << QStringList { "/c.avi", "/" };
-        QTest::newRow("text only") << QStringList() << true << false << kept;
-        QTest::newRow("a web address")
-            << QStringList { "https://example.org/c.avi" } << true << false << kept;
-        QTest::newRow("dragged away") << QStringList { "file:///b/c.avi" } << false << true << kept;
+        QTest::newRow("a file") << Drop { { "file:///b/c.avi" }, true, true, file };
+        QTest::newRow("3 files") << Drop { { "file:///b/c.avi", "file:///d", "file:///e" }, true, true,
+            file };
+        QTest::newRow("in the root") << Drop { { "file:///c.avi" }, true, true, { "/c.avi", "/" } };
+        QTest::newRow("text only") << Drop { {}, true, false, kept };
+        QTest::newRow("a web address") << Drop { { "https://example.org/c.avi" }, true, false, kept };
+        QTest::newRow("dragged away") << Drop { { "file:///b/c.avi" }, false, true, kept };
     }
 
     void dropOnTarget()
     {
-        QFETCH(QStringList, urls);
-        QFETCH(bool, released);
-        QFETCH(bool, offered);
-        QFETCH(QStringList, fields);
+        QFETCH(Drop, row);
         MainWindow f(PathStyle::Posix);
         f.main.setSourceText(u"/kept/a.bin"_s);
         f.main.setDestinationText(u"/kept"_s);
         QMimeData mime;
         mime.setText(u"/b/c.avi"_s);
-        if (!urls.isEmpty())
-            mime.setUrls(QUrl::fromStringList(urls));
+        if (!row.urls.isEmpty())
+            mime.setUrls(QUrl::fromStringList(row.urls));
         QDragEnterEvent enter({ 5, 5 }, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QDragMoveEvent move({ 9, 9 }, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QDropEvent drop({ 9, 9 }, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QDragLeaveEvent leave;
         QCoreApplication::sendEvent(f.get("picTarget"), &enter);
         QCoreApplication::sendEvent(f.get("picTarget"), &move);
-        QCoreApplication::sendEvent(f.get("picTarget"), released ? static_cast<QEvent*>(&drop) : &leave);
-        QCOMPARE(enter.isAccepted() && move.isAccepted(), offered);
-        QCOMPARE(f.texts({ "txtSource", "txtDestination" }), fields);
+        QCoreApplication::sendEvent(f.get("picTarget"), row.released ? static_cast<QEvent*>(&drop) : &leave);
+        QCOMPARE(enter.isAccepted() && move.isAccepted(), row.offered);
+        QCOMPARE(f.texts({ "txtSource", "txtDestination" }), row.fields);
     }
 
     // Whoever writes the destination field reads the rule's result right after the
@@ -358,12 +346,12 @@ private slots:
     void split_data()
     {
         QTest::addColumn<Split>("row");
-        QTest::newRow("click, 1.25 MB") << Split { Field::Size, QLocale::c(), "1.25", clicking("cmdSplit"),
-            { 1'310'721, 1'310'721, 378'558 } };
-        QTest::newRow("Alt+S, 3 chunks") << Split { Field::Count, QLocale::c(), "3", pressing("Alt+S"),
-            { 1'000'001, 1'000'001, 999'998 } };
+        QTest::newRow("click, 1.25 MB")
+            << Split { Field::Size, QLocale::c(), "1.25", "cmdSplit", { 1'310'721, 1'310'721, 378'558 } };
+        QTest::newRow("Alt+S, 3 chunks")
+            << Split { Field::Count, QLocale::c(), "3", "Alt+S", { 1'000'001, 1'000'001, 999'998 } };
         QTest::newRow("German click, 1,5 MB")
-            << Split { Field::Size, german, "1,5", clicking("cmdSplit"), { 1'572'865, 1'427'135 } };
+            << Split { Field::Size, german, "1,5", "cmdSplit", { 1'572'865, 1'427'135 } };
     }
 
     void split()
