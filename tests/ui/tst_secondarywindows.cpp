@@ -11,6 +11,20 @@ namespace {
 
 constexpr qint64 length = 5000; // of the source file
 
+// Moves the pointer to `at` in `control`, and clicks there `clicks` times, through
+// the window system, which finds the control under the pointer as for a user.
+void pointAt(QWidget* control, QPoint at, int clicks = 0)
+{
+    QWindow* window = control->window()->windowHandle();
+    at = control->mapTo(control->window(), at);
+    if (clicks == 0)
+        QTest::mouseMove(window, at);
+    else if (clicks == 1)
+        QTest::mouseClick(window, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseDClick(window, Qt::LeftButton, {}, at);
+}
+
 // The tree: alpha/inner/{one,Three,two}, beta/x and the source file; the drives:
 // Data (the tree), Other (beta), Floppy (no medium) and the system root.
 struct Tree : FourWindows {
@@ -26,39 +40,44 @@ struct Tree : FourWindows {
     }
 
     // Entries run top to bottom in increasing index, with one of them highlighted.
-    void clickEntry(int index, int clicks = 1);
+    void clickEntry(int index, int clicks = 1)
+    {
+        auto* list = child<QListWidget>(picker(), "lstFolder");
+        const int row = list->currentRow() - picker()->highlightedIndex() + index;
+        pointAt(list->viewport(), list->visualItemRect(list->item(row)).center(), clicks);
+    }
 };
 
-// Moves the pointer to `at` in `control` and clicks there `clicks` times. The events
-// go through the window system, which finds the control under the pointer as it
-// would for a user.
-void pointAt(QWidget* control, QPoint at, int clicks = 0)
-{
-    QWindow* window = control->window()->windowHandle();
-    at = control->mapTo(control->window(), at);
-    if (clicks == 0)
-        QTest::mouseMove(window, at);
-    else if (clicks == 1)
-        QTest::mouseClick(window, Qt::LeftButton, {}, at);
-    else
-        QTest::mouseDClick(window, Qt::LeftButton, {}, at);
-}
+// Each starts in alpha/inner and clicks an entry (-1 the current folder), which
+// opens nothing; then double-clicks it, or presses Up; the folder opened and the
+// list below the drive's root.
+struct Entry {
+    int index;
+    bool doubleClick;
+    int ups;
+    QString opened;
+    QStringList shown;
+};
 
-void Tree::clickEntry(int index, int clicks)
-{
-    auto* list = child<QListWidget>(picker(), "lstFolder");
-    const int row = list->currentRow() - picker()->highlightedIndex() + index;
-    pointAt(list->viewport(), list->visualItemRect(list->item(row)).center(), clicks);
-}
+// OK in alpha/inner or at the file system's root, with free space known or not
+// (-1), on a floppy or not, with the source readable or not; the warning, if any.
+struct Ok {
+    bool atRoot, floppy;
+    qint64 freeSpace;
+    bool readable;
+    QString warning;
+};
 
 // How many windows of type T exist, owned or not: a second one is a fault.
-template <class T> int instances()
+template <class T> qsizetype instances()
 {
-    const QWidgetList all = QApplication::allWidgets();
-    return int(std::count_if(all.begin(), all.end(), [](QWidget* w) { return qobject_cast<T*>(w); }));
+    return std::ranges::count_if(QApplication::allWidgets(), [](QWidget* w) { return qobject_cast<T*>(w); });
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Entry)
+Q_DECLARE_METATYPE(Ok)
 
 class SecondaryWindowsTest : public QObject {
     Q_OBJECT
@@ -95,92 +114,69 @@ private slots:
         QCOMPARE(shown->pos(), put);
     }
 
-    // Each row starts in alpha/inner and clicks an entry, which opens nothing; then
-    // double-clicks it, or presses Up.
     void clickHighlightsThenOpens_data()
     {
-        QTest::addColumn<int>("index"); // -1 is the current folder
-        QTest::addColumn<bool>("doubleClick");
-        QTest::addColumn<int>("ups");
-        QTest::addColumn<QString>("opened");
-        QTest::addColumn<QStringList>("shown"); // the list below the drive's root
+        QTest::addColumn<Entry>("row");
         QTest::newRow("double click: subfolder")
-            << 2 << true << 0 << "alpha/inner/two" << QStringList { "alpha", "inner", "two" };
-        QTest::newRow("Up: current folder")
-            << -1 << false << 1 << "alpha" << QStringList { "alpha", "inner" };
+            << Entry { 2, true, 0, "alpha/inner/two", { "alpha", "inner", "two" } };
+        QTest::newRow("Up: current folder") << Entry { -1, false, 1, "alpha", { "alpha", "inner" } };
         QTest::newRow("Up: first subfolder")
-            << 0 << false << 1 << "alpha/inner" << QStringList { "alpha", "inner", "one", "Three", "two" };
-        QTest::newRow("Up at the root: nothing") << -1 << false << 3 << "" << QStringList { "alpha", "beta" };
+            << Entry { 0, false, 1, "alpha/inner", { "alpha", "inner", "one", "Three", "two" } };
+        QTest::newRow("Up at the root: nothing") << Entry { -1, false, 3, "", { "alpha", "beta" } };
     }
 
     void clickHighlightsThenOpens()
     {
-        QFETCH(int, index);
-        QFETCH(bool, doubleClick);
-        QFETCH(int, ups);
-        QFETCH(QString, opened);
-        QFETCH(QStringList, shown);
+        QFETCH(Entry, row);
         Tree f;
         frmFolder* picker = f.openPickerAt(f.path("alpha/inner"));
-        f.clickEntry(index);
-        QCOMPARE(picker->highlightedIndex(), index);
-        if (doubleClick)
-            f.clickEntry(index, 2);
-        for (int i = 0; i < ups; ++i)
+        f.clickEntry(row.index);
+        QCOMPARE(picker->highlightedIndex(), row.index);
+        if (row.doubleClick)
+            f.clickEntry(row.index, 2);
+        for (int i = 0; i < row.ups; ++i)
             click(picker, "cmdUp");
-        QCOMPARE(picker->currentFolder(), f.path(opened));
+        QCOMPARE(picker->currentFolder(), f.path(row.opened));
         QStringList entries;
         for (const auto* entry : picker->findChild<QListWidget*>()->findItems("", Qt::MatchContains))
             entries.append(entry->text());
-        QCOMPARE(entries, QStringList(f.folder.path()) + shown);
+        QCOMPARE(entries, QStringList(f.folder.path()) + row.shown);
     }
 
     void okChecksThenWritesTheCurrentFolder_data()
     {
-        QTest::addColumn<bool>("atRoot"); // of the file system; else in alpha/inner
-        QTest::addColumn<bool>("floppy");
-        QTest::addColumn<qint64>("freeSpace"); // -1: unknown
-        QTest::addColumn<bool>("readable"); // the source
-        QTest::addColumn<QString>("warning"); // empty: accepted
+        QTest::addColumn<Ok>("row");
         const QString tryAnother = u" Try selecting another location.|warning|OK"_s;
-        QTest::newRow("subfolder, one byte more") << false << false << length + 1 << true << "";
-        QTest::newRow("root keeps its separator") << true << false << length + 1 << true << "";
-        QTest::newRow("free space equal")
-            << false << false << length << true
-            << "Lack of space|The selected drive doesn't have enough space, to hold the entire split."
-                + tryAnother;
-        QTest::newRow("floppy: no check") << false << true << qint64(0) << false << "";
-        QTest::newRow("free space unknown")
-            << false << false << qint64(-1) << true
-            << "Free space unknown|The free space of the selected drive could not be found out." + tryAnother;
-        QTest::newRow("source unreadable")
-            << false << false << length * 9 << false
-            << u"Source file unreadable|The source file cannot be read, so the space "
-               u"it needs is unknown. Select the source file again and then the "
-               u"destination folder.|warning|OK"_s;
+        QTest::newRow("subfolder, one byte more") << Ok { false, false, length + 1, true, "" };
+        QTest::newRow("root keeps its separator") << Ok { true, false, length + 1, true, "" };
+        QTest::newRow("free space equal") << Ok { false, false, length, true,
+            "Lack of space|The selected drive doesn't have enough space, to hold the entire split."
+                + tryAnother };
+        QTest::newRow("floppy: no check") << Ok { false, true, 0, false, "" };
+        QTest::newRow("free space unknown") << Ok { false, false, -1, true,
+            "Free space unknown|The free space of the selected drive could not be found out." + tryAnother };
+        QTest::newRow("source unreadable") << Ok { false, false, length * 9, false,
+            u"Source file unreadable|The source file cannot be read, so the space it needs is unknown. "
+            u"Select the source file again and then the destination folder.|warning|OK"_s };
     }
 
     void okChecksThenWritesTheCurrentFolder()
     {
-        QFETCH(bool, atRoot);
-        QFETCH(bool, floppy);
-        QFETCH(qint64, freeSpace);
-        QFETCH(bool, readable);
-        QFETCH(QString, warning);
+        QFETCH(Ok, row);
         Tree f;
-        const QString folder = atRoot ? "/" : f.path("alpha/inner");
-        if (floppy)
+        const QString folder = row.atRoot ? "/" : f.path("alpha/inner");
+        if (row.floppy)
             f.fakes.volumes.floppies = { f.path("alpha") };
-        if (freeSpace >= 0)
-            f.fakes.volumes.freeSpaceOf.insert(folder, freeSpace);
-        f.main.setSourceText(f.path(readable ? "source.bin" : "gone.bin"));
+        if (row.freeSpace >= 0)
+            f.fakes.volumes.freeSpaceOf.insert(folder, row.freeSpace);
+        f.main.setSourceText(f.path(row.readable ? "source.bin" : "gone.bin"));
         frmFolder* picker = f.openPickerAt(folder);
         f.clickEntry(0); // OK takes the current folder, not the highlighted one
         click(picker, "cmdOk");
-        QCOMPARE(f.fakes.volumes.queries, floppy ? QStringList() : QStringList(folder));
-        QCOMPARE(f.main.destinationText(), warning.isEmpty() ? folder : "/untouched");
-        QCOMPARE(picker->isVisible(), !warning.isEmpty());
-        QCOMPARE(f.messages(), warning.isEmpty() ? QStringList() : QStringList(warning));
+        QCOMPARE(f.fakes.volumes.queries, row.floppy ? QStringList() : QStringList(folder));
+        QCOMPARE(f.main.destinationText(), row.warning.isEmpty() ? folder : "/untouched");
+        QCOMPARE(picker->isVisible(), !row.warning.isEmpty());
+        QCOMPARE(f.messages(), row.warning.isEmpty() ? QStringList() : QStringList(row.warning));
     }
 
     // A drive without a medium is reported, and the drive list goes back to the
@@ -207,10 +203,7 @@ private slots:
             Tree f;
             QPointer<frmFolder> picker = f.openPickerAt(f.path("alpha/inner"));
             click(picker, "cmdUp");
-            if (byTitleBar)
-                QVERIFY(picker->close());
-            else
-                click(picker, "cmdCancel");
+            byTitleBar ? void(picker->close()) : click(picker, "cmdCancel");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!picker);
             QCOMPARE(f.main.destinationText(), "/untouched");
@@ -242,8 +235,8 @@ private slots:
             for (Window window : { Window::Help, Window::About, Window::Picker, Window::UnownedPicker })
                 f.open(window);
         }
-        QCOMPARE(QList<int>({ instances<frmHelp>(), instances<frmAbout>(), instances<frmFolder>() }),
-            QList<int>({ 1, 1, 1 }));
+        QCOMPARE(QList<qsizetype>({ instances<frmHelp>(), instances<frmAbout>(), instances<frmFolder>() }),
+            QList<qsizetype>({ 1, 1, 1 }));
         QCOMPARE(f.picker()->parentWidget(), &f.main);
         for (const QWidget* window : QWidgetList { f.main.secondaryWindows().helpWindow(),
                  f.main.secondaryWindows().aboutWindow(), f.picker() })
