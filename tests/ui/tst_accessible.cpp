@@ -18,9 +18,8 @@ void walk(QAccessibleInterface* item, QStringList& unnamed, QStringList& separat
         QAccessibleInterface* child = item->child(i);
         if (!child)
             continue;
-        const QString what
-            = QStringLiteral("%1 %2").arg(child->object() ? child->object()->objectName() : QString(),
-                QString::number(int(child->role()), 16));
+        const QString what = (child->object() ? child->object()->objectName() : QString()) + u' '
+            + QString::number(int(child->role()), 16);
         if (child->role() == QAccessible::Separator)
             separators << what;
         else if (child->text(QAccessible::Name).trimmed().isEmpty())
@@ -53,8 +52,7 @@ private slots:
         QAccessibleInterface* root = QAccessible::queryAccessibleInterface(shown);
         QVERIFY(root);
         QCOMPARE(root->text(QAccessible::Name), shown->windowTitle());
-        QStringList unnamed;
-        QStringList separators;
+        QStringList unnamed, separators;
         walk(root, unnamed, separators);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
         QCOMPARE(separators.size(), lines);

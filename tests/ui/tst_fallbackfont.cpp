@@ -13,33 +13,6 @@ namespace {
 const QStringList hiddenFaces { "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
     "Arimo" };
 
-QByteArray configHiding(const QStringList& faces)
-{
-    QByteArray config = "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
-                        "<fontconfig>\n  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n"
-                        "  <selectfont><rejectfont>\n";
-    for (const QString& face : faces)
-        config += "    <pattern><patelt name=\"family\"><string>" + face.toUtf8()
-            + "</string></patelt></pattern>\n";
-    return config + "  </rejectfont></selectfont>\n</fontconfig>\n";
-}
-
-// The window and its own controls one step of width wider than they are drawn.
-void widenByOneStep(QWidget* window)
-{
-    QWidgetList controls { window };
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (control->window() == window)
-            controls << control;
-    }
-    const int wider = window->font().stretch() + 1;
-    for (QWidget* control : controls) {
-        QFont font = control->font();
-        font.setStretch(wider);
-        control->setFont(font);
-    }
-}
-
 } // namespace
 
 class FallbackFontTest : public QObject {
@@ -71,10 +44,15 @@ private slots:
 
         // One step wider, the tightest caption no longer fits: the narrowing is what
         // the captions need in this face, not a fixed proportion.
-        if (shown->font().stretch() < QFont::Unstretched) {
-            widenByOneStep(shown);
-            QVERIFY(!clippedCaptions(shown).isEmpty());
+        const int wider = shown->font().stretch() + 1;
+        if (wider > QFont::Unstretched)
+            return;
+        for (QWidget* control : QWidgetList { shown } + shown->findChildren<QWidget*>()) {
+            QFont font = control->font();
+            font.setStretch(wider);
+            control->setFont(font);
         }
+        QVERIFY(!clippedCaptions(shown).isEmpty());
     }
 };
 
@@ -82,11 +60,16 @@ int main(int argc, char* argv[])
 {
     // Before the application exists: Qt reads the font list when it starts.
     QTemporaryDir scratch;
-    QFile config(scratch.filePath(QStringLiteral("fonts.conf")));
-    if (!config.open(QIODevice::WriteOnly) || config.write(configHiding(hiddenFaces)) < 0)
+    QByteArray config = "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+                        "<fontconfig><include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n"
+                        "<selectfont><rejectfont>\n";
+    for (const QString& face : hiddenFaces)
+        config
+            += "<pattern><patelt name=\"family\"><string>" + face.toUtf8() + "</string></patelt></pattern>\n";
+    config += "</rejectfont></selectfont></fontconfig>\n";
+    if (!writeFile(scratch.filePath(QStringLiteral("fonts.conf")), config))
         return 1;
-    config.close();
-    qputenv("FONTCONFIG_FILE", QFile::encodeName(config.fileName()));
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(scratch.filePath(QStringLiteral("fonts.conf"))));
 
     QApplication app(argc, argv);
     FallbackFontTest test;
