@@ -1,6 +1,6 @@
 # The four windows, driven through the window system as a user drives them, on
-# fake services: the main window, the secondary windows, the picker's drive list,
-# and what all four do alike (keys, owners, fonts, assistive technology). Every
+# fake services: the main window, the secondary windows with the picker's drive
+# list, and what all four do alike (keys, owners, fonts, assistive technology). Every
 # suite starts from the fixture in fourwindowsfixture.h.
 
 set(QUARNIX_UI_TEST_LIBS quarnix_ui quarnix_test_support)
@@ -8,12 +8,10 @@ set(QUARNIX_UI_TEST_LIBS quarnix_ui quarnix_test_support)
 quarnix_add_test(ui_mainwindow SOURCES ui/tst_mainwindow.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS})
 
 # The folder picker, Help and About, GotoWeb and F1, opened from the real main
-# window, and where each window appears.
+# window, and where each window appears; the picker's drive list while volumes
+# come and go, over a scripted mount table.
 quarnix_add_test(ui_secondarywindows SOURCES ui/tst_secondarywindows.cpp ui/fourwindowsfixture.h
     LIBS ${QUARNIX_UI_TEST_LIBS})
-
-# The picker's drive list while volumes come and go, over a scripted mount table.
-quarnix_add_test(ui_drivelist SOURCES ui/tst_drivelist.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS})
 
 # Access keys, Enter, Escape and Tab in each window, pressed into the active window.
 quarnix_add_test(ui_keys SOURCES ui/tst_keys.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS})
