@@ -339,11 +339,9 @@ private slots:
         QVERIFY(f.picker()->isVisible() && f.main.isVisible());
     }
 
-    // A stick plugged in while the picker is open is listed once the user arrives
-    // at the list. Pulled while the list has the focus, it is still shown, but
-    // choosing it is refused and both lists go back to the drive the user arrived
-    // with; so is a stick whose mount table entry outlived it. OK then takes that
-    // drive's folder, never the stick's empty one.
+    // A stick plugged in is listed once the user arrives at the list. Chosen after it
+    // was pulled, or while its mount table entry outlives it, it is refused and both
+    // lists go back to the drive the user arrived with, whose folder OK then takes.
     void driveListIsReadWhenTheUserArrives()
     {
         Tree f;
@@ -412,9 +410,8 @@ private slots:
         QCOMPARE(child<QListWidget>(picker, "lstFolder")->item(0)->text(), f.folder.path());
     }
 
-    // A long mount point is cut in the middle in the closed box, which shows exactly
-    // that, and whole in its tool tip and in the open list, which is wider than the
-    // box.
+    // A long mount point is cut in the middle in the closed box, and shown whole in
+    // its tool tip and in the open list, which is wider than the box.
     void longMountPoint()
     {
         Tree f;
