@@ -93,7 +93,7 @@ struct Entry {
 struct Ok {
     bool atRoot, floppy;
     qint64 freeSpace;
-    bool readable;
+    const char* source; // below the tree
     QString warning;
 };
 
@@ -176,17 +176,19 @@ private slots:
     {
         QTest::addColumn<Ok>("row");
         const QString tryAnother = u" Try selecting another location.|warning|OK"_s;
-        QTest::newRow("subfolder, one byte more") << Ok { false, false, length + 1, true, "" };
-        QTest::newRow("root keeps its separator") << Ok { true, false, length + 1, true, "" };
-        QTest::newRow("free space equal") << Ok { false, false, length, true,
+        QTest::newRow("subfolder, one byte more") << Ok { false, false, length + 1, "source.bin", "" };
+        QTest::newRow("root keeps its separator") << Ok { true, false, length + 1, "source.bin", "" };
+        QTest::newRow("free space equal") << Ok { false, false, length, "source.bin",
             "Lack of space|The selected drive doesn't have enough space, to hold the entire split."
                 + tryAnother };
-        QTest::newRow("floppy: no check") << Ok { false, true, 0, false, "" };
-        QTest::newRow("free space unknown") << Ok { false, false, -1, true,
+        QTest::newRow("floppy: no check") << Ok { false, true, 0, "gone.bin", "" };
+        QTest::newRow("free space unknown") << Ok { false, false, -1, "source.bin",
             "Free space unknown|The free space of the selected drive could not be found out." + tryAnother };
-        QTest::newRow("source unreadable") << Ok { false, false, length * 9, false,
-            u"Source file unreadable|The source file cannot be read, so the space it needs is unknown. "
-            u"Select the source file again and then the destination folder.|warning|OK"_s };
+        const QString unreadable
+            = u"Source file unreadable|The source file cannot be read, so the space it needs is unknown. "
+              u"Select the source file again and then the destination folder.|warning|OK"_s;
+        QTest::newRow("source gone") << Ok { false, false, length * 9, "gone.bin", unreadable };
+        QTest::newRow("source a folder") << Ok { false, false, length * 9, "alpha", unreadable };
     }
 
     void okChecksThenWritesTheCurrentFolder()
@@ -198,7 +200,7 @@ private slots:
             f.fakes.volumes.floppies = { f.path("alpha") };
         if (row.freeSpace >= 0)
             f.fakes.volumes.freeSpaceOf.insert(folder, row.freeSpace);
-        f.main.setSourceText(f.path(row.readable ? "source.bin" : "gone.bin"));
+        f.main.setSourceText(f.path(row.source));
         frmFolder* picker = f.openPickerAt(folder);
         f.clickEntry(0); // OK takes the current folder, not the highlighted one
         click(picker, "cmdOk");
