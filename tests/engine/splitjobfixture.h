@@ -14,6 +14,10 @@
 #include <QtTest>
 #include <functional>
 
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
+
 namespace quarnix::testing {
 
 using engine::SplitOutcome;
@@ -96,7 +100,31 @@ struct Job final : engine::SplitWindow {
     FakeVolumes volumes;
     QLocale locale = QLocale::c();
 
+    QByteArray mounted;
+
     Job() { QDir().mkpath(out); volumes.style = platform::PathStyle::Posix; }
+#ifdef Q_OS_LINUX
+    ~Job() { if (!mounted.isEmpty()) ::umount2(mounted.constData(), MNT_DETACH); }
+#endif
+    // A tmpfs of `bytes` at the destination, for a disk that really fills up; false
+    // where the suite may not mount one (it needs root, as in CI) or off Linux.
+    bool mountTmpfs(qint64 bytes)
+    {
+#ifdef Q_OS_LINUX
+        const QByteArray point = QFile::encodeName(out), options = "size=" + QByteArray::number(bytes);
+        if (::mount("tmpfs", point.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0)
+            mounted = point;
+#endif
+        return !mounted.isEmpty();
+    }
+    // Another program fills the disk just before the batch file is written.
+    void fillDiskAtBatchFile(const QString& prefix, qint64 bytes)
+    {
+        onEvent = [=, this](const QString& event) {
+            if (event.endsWith("Processing " + prefix + ".bat"))
+                writeFile(outFile("filler"), QByteArray(bytes, 'f')); // as much as fits
+        };
+    }
     // Writes the source file and points the window at it.
     QByteArray makeSource(const QString& name, qint64 length)
     {

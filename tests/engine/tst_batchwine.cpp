@@ -8,10 +8,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#ifdef Q_OS_LINUX
-#include <sys/mount.h>
-#endif
-
 using namespace quarnix;
 using namespace quarnix::testing;
 
@@ -21,7 +17,7 @@ namespace {
 enum class Before { Nothing, SecondShort, SecondEmpty, SecondMissing, LastMissing, StartedElsewhere, DiskFull, Refused };
 
 struct WineRow {
-    QString name, prefix, size = "1.25";
+    QString name = "report.doc", prefix = "reportdoc", size = "1.25";
     qint64 length = 3000000;
     Before before = Before::Nothing;
 };
@@ -83,7 +79,7 @@ private slots:
         QTest::addColumn<QByteArray>("locale");
         QTest::addColumn<WineRow>("row");
         const QList<std::pair<const char*, WineRow>> rows {
-            {"plain name", {"report.doc", "reportdoc"}},
+            {"plain name", {}},
             {"spaces", {"my report.doc", "my reportdoc"}},
             {"percent", {"100% sure.doc", "100% suredoc"}},
             {"accent", {"café.doc", "cafédoc"}},
@@ -91,20 +87,20 @@ private slots:
             {"punctuation", {"(1) [a] {b}; c=d, e&f^g!h.doc", "(1) [a] {b}; c=d, e&f^g!hdoc"}},
             // 1,500 chunks of two bytes: one Copy line would be too long for the
             // interpreter, which then joins nothing yet goes on to the next lines.
-            {"too many chunks for one line", {"report.doc", "reportdoc", "0.000001", 3000}},
+            {"too many chunks for one line", {.size = "0.000001", .length = 3000}},
             // Damaged chunks are never joined, and no chunk is deleted.
-            {"chunk 2 1,000 bytes short", {"report.doc", "reportdoc", "1.25", 3000000, Before::SecondShort}},
-            {"chunk 2 empty", {"report.doc", "reportdoc", "1.25", 3000000, Before::SecondEmpty}},
-            {"chunk 2 missing", {"report.doc", "reportdoc", "1.25", 3000000, Before::SecondMissing}},
-            {"last chunk missing", {"report.doc", "reportdoc", "1.25", 3000000, Before::LastMissing}},
+            {"chunk 2 1,000 bytes short", {.before = Before::SecondShort}},
+            {"chunk 2 empty", {.before = Before::SecondEmpty}},
+            {"chunk 2 missing", {.before = Before::SecondMissing}},
+            {"last chunk missing", {.before = Before::LastMissing}},
             // Started from the folder above, which holds chunks of the same names.
-            {"started elsewhere", {"report.doc", "reportdoc", "1.25", 3000000, Before::StartedElsewhere}},
+            {"started elsewhere", {.before = Before::StartedElsewhere}},
             // The disk filled up at the batch file: none is left to run.
-            {"disk full at the batch file", {"report.doc", "reportdoc", "1.25", 3000000, Before::DiskFull}},
+            {"disk full at the batch file", {.before = Before::DiskFull}},
             // Names that one of the readers would misread are refused before anything
             // is written (ø is ¢ in code page 437; CONOUT$ is the console).
-            {"refused reporø.doc", {"reporø.doc", "reporødoc", "1.25", 3000000, Before::Refused}},
-            {"refused CONOUT$", {"CONOUT$", "CONUT$", "1.25", 3000000, Before::Refused}},
+            {"refused reporø.doc", {.name = "reporø.doc", .prefix = "reporødoc", .before = Before::Refused}},
+            {"refused CONOUT$", {.name = "CONOUT$", .prefix = "CONUT$", .before = Before::Refused}},
         };
         for (const auto& [locale, character] : readers) {
             for (const auto& [tag, row] : rows)
@@ -122,65 +118,34 @@ private slots:
         const QString batch = row.prefix + ".bat";
         const QStringList chunks = chunkNames(row.prefix, 3);
         QStringList decoys;
-        std::optional<QByteArray> mountPoint;
         if (row.before == Before::DiskFull) {
-#ifdef Q_OS_LINUX
-            mountPoint = QFile::encodeName(job.out);
-            if (::mount("tmpfs", mountPoint->constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=4m"))
+            if (!job.mountTmpfs(4 << 20))
                 QSKIP("this machine does not let the suite mount a tmpfs");
-            job.onEvent = [&](const QString& event) {
-                if (event.endsWith("Processing " + batch))
-                    writeFile(job.outFile("filler"), QByteArray(4 << 20, 'f'));
-            };
-#else
-            QSKIP("tmpfs is a Linux feature");
-#endif
+            job.fillDiskAtBatchFile(row.prefix, 4 << 20);
         }
-        const auto unmount = qScopeGuard([&] {
-#ifdef Q_OS_LINUX
-            if (mountPoint)
-                ::umount2(mountPoint->constData(), MNT_DETACH);
-#endif
-        });
         const auto outcome = row.before == Before::DiskFull ? SplitOutcome::Failed
             : row.before == Before::Refused                 ? SplitOutcome::Stopped
                                                             : SplitOutcome::Done;
         QCOMPARE(job.run(), outcome);
         QVERIFY(QFile::remove(job.source));
 
-        switch (row.before) {
-        case Before::SecondShort:
-            QVERIFY(QFile::resize(job.outFile(chunks[1]), 1310721 - 1000));
-            break;
-        case Before::SecondEmpty:
-            QVERIFY(QFile::resize(job.outFile(chunks[1]), 0));
-            break;
-        case Before::SecondMissing:
-            QVERIFY(QFile::remove(job.outFile(chunks[1])));
-            break;
-        case Before::LastMissing:
-            QVERIFY(QFile::remove(job.outFile(chunks[2])));
-            break;
-        case Before::StartedElsewhere:
-            for (const QString& name : chunks + QStringList {batch})
-                QVERIFY(writeFile(job.tmp.filePath(decoys.emplace_back(name)), "decoy " + name.toUtf8()));
-            break;
-        default:
-            break;
-        }
+        const QString second = job.outFile(chunks[1]);
+        QVERIFY(row.before != Before::SecondShort || QFile::resize(second, 1310721 - 1000));
+        QVERIFY(row.before != Before::SecondEmpty || QFile::resize(second, 0));
+        QVERIFY(row.before != Before::SecondMissing || QFile::remove(second));
+        QVERIFY(row.before != Before::LastMissing || QFile::remove(job.outFile(chunks[2])));
+        const bool elsewhere = row.before == Before::StartedElsewhere;
+        for (const QString& name : elsewhere ? chunks + QStringList {batch} : QStringList())
+            QVERIFY(writeFile(job.tmp.filePath(decoys.emplace_back(name)), "decoy " + name.toUtf8()));
         QHash<QString, QByteArray> before;
         for (const QString& file : entriesOf(job.out))
             before.insert(file, readFile(job.outFile(file)));
 
-        if (row.before == Before::StartedElsewhere)
-            runBatch(job.tmp.path(), "out\\" + batch, locale);
-        else
-            runBatch(job.out, batch, locale);
+        runBatch(elsewhere ? job.tmp.path() : job.out, elsewhere ? "out\\" + batch : batch, locale);
 
         for (const QString& decoy : decoys)
             QCOMPARE(readFile(job.tmp.filePath(decoy)), "decoy " + decoy.toUtf8());
-        const bool intact = row.before == Before::Nothing || row.before == Before::StartedElsewhere;
-        if (intact) {
+        if (row.before == Before::Nothing || elsewhere) {
             QCOMPARE(entriesOf(job.out), QStringList {row.name});
             QVERIFY(readFile(job.outFile(row.name)) == source);
             return;
@@ -192,7 +157,6 @@ private slots:
         for (const QString& file : names)
             QVERIFY2(readFile(job.outFile(file)) == before[file], qPrintable(file));
     }
-
 };
 
 QTEST_GUILESS_MAIN(BatchWineTest)
