@@ -338,18 +338,19 @@ private slots:
         checkChunks(job, source, chunkLength, three, row.complete);
     }
 
-    // An earlier, longer job left longer files under the same names, a link at one
-    // chunk's name points at a file of the user's, and a dangling link sits at
-    // another: every file is replaced whole and nothing is written through a link.
+    // An earlier, longer job left a longer file under a chunk's name, links at the
+    // names of another chunk and of the batch file point at a file of the user's, and
+    // a dangling link sits at a third: every file is replaced whole and nothing is
+    // written through a link.
     void replacesWhatHadTheNames()
     {
         Job job;
         const QByteArray source = job.makeSource("report.doc", 3000000);
         const QString victim = job.tmp.filePath("victim.txt");
-        QVERIFY(writeFile(victim, "keep me") && QFile::link(victim, job.outFile("reportdoc.2")));
+        QVERIFY(writeFile(victim, "keep me") && writeFile(job.outFile("reportdoc.1"), QByteArray(2000000, 'X')));
+        for (const QString name : {"reportdoc.2", "reportdoc.bat"})
+            QVERIFY(QFile::link(victim, job.outFile(name)));
         QVERIFY(QFile::link(job.tmp.filePath("nowhere"), job.outFile("reportdoc.3")));
-        for (const QString name : {"reportdoc.1", "reportdoc.bat"})
-            QVERIFY(writeFile(job.outFile(name), QByteArray(2000000, 'X')));
         QCOMPARE(job.run(), SplitOutcome::Done);
         QCOMPARE(readFile(victim), QByteArray("keep me"));
         QVERIFY(!QFileInfo::exists(job.tmp.filePath("nowhere")));
