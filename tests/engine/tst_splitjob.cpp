@@ -10,7 +10,6 @@
 
 #ifdef Q_OS_LINUX
 #include <csignal>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -29,12 +28,16 @@ constexpr qint64 chunkLength = chunkSize + 1;
 const QStringList three = chunkNames("reportdoc", 3);
 
 struct SplitRow {
-    QString name; qint64 length; QString count, size, prefix; Lengths chunks;
+    QString name; qint64 length; QString count, size, prefix; Lengths chunks; QString folderEnd = {};
 };
 
-// Refused before any file is written, with this box.
+// Refused before any file is written, with this error box.
 struct RefusalRow {
-    QString name; qint64 length; QString size, locale, title, text;
+    QString name; qint64 length; QString size, locale, text;
+};
+
+struct EntryRow {
+    PathStyle style; QString source, destination; QStringList events; SplitOutcome outcome = SplitOutcome::Stopped;
 };
 
 enum class Setup { None, DestinationMissing, DestinationIsFile, SourceMissing, SourceIsFolder, FolderAtChunk2 };
@@ -52,6 +55,12 @@ struct FailureRow {
     qint64 length = 3000000;
 };
 
+// A kernel copy that reports `status` after bringing `missing` bytes fewer than asked
+// (-1: half of them).
+struct KernelCopyRow {
+    KernelCopyStatus status; qint64 missing; QString cause;
+};
+
 // What the user meets in turn on a floppy destination.
 enum class Step { Chunk1, Chunk2, Chunk3, NextDisk, LastDisk, LackOfSpace, Error, Done, Picker };
 
@@ -62,9 +71,8 @@ struct FloppyRow {
     bool atFirstFloppyRoot = false;
 };
 
-// A disk that fills up: `room` is what one file (a file-size limit) or the whole
-// tmpfs may hold; `othersFill` has another program fill the disk just before the
-// batch file.
+// `room` is what one file (a file-size limit) or the whole tmpfs may hold; no cause:
+// the split succeeds. `othersFill` has another program fill the disk at the batch file.
 struct DiskFillRow {
     bool tmpfs; qint64 length; int count; qint64 room; int complete; QString cause; bool othersFill = false;
 };
@@ -116,8 +124,8 @@ Q_DECLARE_METATYPE(RefusalRow)
 Q_DECLARE_METATYPE(FailureRow)
 Q_DECLARE_METATYPE(FloppyRow)
 Q_DECLARE_METATYPE(DiskFillRow)
-Q_DECLARE_METATYPE(PathStyle)
-Q_DECLARE_METATYPE(SplitOutcome)
+Q_DECLARE_METATYPE(EntryRow)
+Q_DECLARE_METATYPE(KernelCopyRow)
 
 class SplitJobTest : public QObject {
     Q_OBJECT
@@ -140,6 +148,8 @@ private slots:
         row("99 bytes in 99, 4-character name", {"a.gz", 99, "99", {}, ".gz", Lengths(49, 2) << 1});
         row("empty source by count", {"empty.txt", 0, "2", {}, "emptytxt", {0}});
         row("README", {"README", 3000000, {}, "1.25", "REDME", {chunkLength, chunkLength, 378558}});
+        // A POSIX name may end in a blank: the folder "out " is not "out".
+        row("folder name ending in a blank", {"x.doc", 5, "2", {}, "xdoc", {3, 2}, " "});
         row("spaces, percent, accent", {"my 100% café.doc", 5000, "2", {}, "my 100% cafédoc", {2501, 2499}});
         // The longest name whose batch file's draft name still fits 255 bytes.
         row("245-character name", {QString(241, 'n') + ".doc", 10, "2", {}, QString(241, 'n') + "doc", {6, 4}});
@@ -149,6 +159,7 @@ private slots:
     {
         QFETCH(SplitRow, row);
         Job job;
+        QVERIFY(QDir().mkpath(job.destination = job.out += row.folderEnd));
         const QByteArray source = job.makeSource(row.name, row.length);
         job.splitBy(row.count, row.size);
         const QStringList names = chunkNames(row.prefix, int(row.chunks.size()));
@@ -179,13 +190,13 @@ private slots:
         };
         const auto row = [](const char* tag, const RefusalRow& row) { QTest::newRow(tag) << row; };
         // The size as the user's locale writes it.
-        row("1.25 MB, one byte short", {"report.doc", chunkSize - 1, "1.25", "en_US", "Error", tooSmall("1.25")});
-        row("1.44 MB, one byte short", {"report.doc", 1509948, "1.44", "en_US", "Error", tooSmall("1.4399995803833")});
-        row("German 1,25", {"report.doc", 5, "1,25", "de_DE", "Error", tooSmall("1,25")});
-        row("1024 MB, no digit grouping", {"report.doc", 5, "1024", "en_US", "Error", tooSmall("1024")});
+        row("1.25 MB, one byte short", {"report.doc", chunkSize - 1, "1.25", "en_US", tooSmall("1.25")});
+        row("1.44 MB, one byte short", {"report.doc", 1509948, "1.44", "en_US", tooSmall("1.4399995803833")});
+        row("German 1,25", {"report.doc", 5, "1,25", "de_DE", tooSmall("1,25")});
+        row("1024 MB, no digit grouping", {"report.doc", 5, "1024", "en_US", tooSmall("1024")});
         // Names the batch file could not carry safely, each for its own reason.
         for (const QString name : {"a?b.doc", "NULx.ab", "Ø.doc", "twin.doc "})
-            row(qPrintable("unsafe name " + name), {name, 3000000, "1.25", "en_US", "Error",
+            row(qPrintable("unsafe name " + name), {name, 3000000, "1.25", "en_US",
                 "The file name " + name + " cannot be written into the re-assembly batch file. Rename the file "
                 "and try again."});
     }
@@ -199,66 +210,42 @@ private slots:
         job.makeSource(row.name, row.length);
         job.size = row.size;
         QCOMPARE(job.run(), SplitOutcome::Stopped);
-        const QStringList refused {"[" + row.title + "] " + row.text + " {error, OK}", "pointer default", "status="};
+        const QStringList refused {"[Error] " + row.text + " {error, OK}", "pointer default", "status="};
         QCOMPARE(job.events, start(job.source, job.out) + refused);
         QCOMPARE(entriesOf(job.out), QStringList());
-    }
-
-    // On Linux a name may end in a blank: "twin.doc " is not "twin.doc" (refused above,
-    // since Windows could not hold it), and a folder "out " is not "out".
-    void posixNamesKeepTheirBlanks()
-    {
-        Job job;
-        const QByteArray source = job.makeSource("report.doc", 3000000);
-        job.destination = job.out + ' ';
-        QVERIFY(QDir().mkpath(job.destination));
-        QCOMPARE(job.run(), SplitOutcome::Done);
-        QCOMPARE(job.events.mid(0, 2), (QStringList {"source=" + job.source, "destination=" + job.out + ' '}));
-        QCOMPARE(entriesOf(job.out), QStringList());
-        QCOMPARE(entriesOf(job.out + ' '), three + QStringList {"reportdoc.bat"});
     }
 
     // The entry checks end the job before the hourglass; only an empty text is
     // missing, so a text of blanks goes on, to be refused as a name Windows cannot hold.
     void entryChecks_data()
     {
-        QTest::addColumn<PathStyle>("style");
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("destination");
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<SplitOutcome>("outcome");
+        QTest::addColumn<EntryRow>("row");
+        const auto row = [](const char* tag, const EntryRow& row) { QTest::newRow(tag) << row; };
         const QString noSource = "[Source file missing] Please specify a source file name before proceeding "
                                  "to this step. {warning, OK}";
         const QString noDestination = "[Destination folder missing] Please specify a destination folder before "
                                       "proceeding to this step. {warning, OK}";
-        const PathStyle posix = PathStyle::Posix;
-        QTest::newRow("no source") << posix << "" << "/tmp" << QStringList {noSource, "focus source"}
-                                   << SplitOutcome::Stopped;
-        QTest::newRow("no destination") << posix << "/tmp/x.doc" << ""
-            << QStringList {"source=/tmp/x.doc", noDestination, "focus destination"} << SplitOutcome::Stopped;
-        QTest::newRow("blanks") << posix << "  " << " "
-                                << start("  ", " ") + QStringList {"[Error] The file name    cannot be written into "
-                                       "the re-assembly batch file. Rename the file and try again. {error, OK}",
-                                       "pointer default", "status="} << SplitOutcome::Stopped;
+        row("no source", {PathStyle::Posix, "", "/tmp", {noSource, "focus source"}});
+        row("no destination",
+            {PathStyle::Posix, "/tmp/x.doc", "", {"source=/tmp/x.doc", noDestination, "focus destination"}});
+        row("blanks", {PathStyle::Posix, "  ", " ", start("  ", " ") + QStringList {"[Error] The file name    cannot "
+            "be written into the re-assembly batch file. Rename the file and try again. {error, OK}",
+            "pointer default", "status="}});
         // Windows names cannot end in a blank: there the blanks around both paths go.
-        QTest::newRow("Windows trims both paths") << PathStyle::Windows << "  C:\\x\\report.doc " << " D:\\out  "
-            << start("C:\\x\\report.doc", "D:\\out") + failure("Cannot read C:\\x\\report.doc: No such file or directory")
-            << SplitOutcome::Failed;
+        row("Windows trims both paths", {PathStyle::Windows, "  C:\\x\\report.doc ", " D:\\out  ",
+            start("C:\\x\\report.doc", "D:\\out") + failure("Cannot read C:\\x\\report.doc: No such file or directory"),
+            SplitOutcome::Failed});
     }
 
     void entryChecks()
     {
-        QFETCH(PathStyle, style);
-        QFETCH(QString, source);
-        QFETCH(QString, destination);
-        QFETCH(QStringList, events);
-        QFETCH(SplitOutcome, outcome);
+        QFETCH(EntryRow, row);
         Job job;
-        job.volumes.style = style;
-        job.source = source;
-        job.destination = destination;
-        QCOMPARE(job.run(), outcome);
-        QCOMPARE(job.events, events);
+        job.volumes.style = row.style;
+        job.source = row.source;
+        job.destination = row.destination;
+        QCOMPARE(job.run(), row.outcome);
+        QCOMPARE(job.events, row.events);
         QVERIFY(entriesOf(job.out).isEmpty());
     }
 
@@ -451,6 +438,8 @@ private slots:
     // A disk that fills up, with the kernel's own write failure: a small tmpfs when the
     // suite may mount one (as root, as in CI), and on every Linux machine a file-size
     // limit in a child process. The chunk being written when it happens is removed.
+    // The kernel cannot copy between two file systems (a tmpfs and the source's): a
+    // roomy tmpfs takes the chunks through the buffer instead, whole.
     void diskFills_data()
     {
         QTest::addColumn<DiskFillRow>("row");
@@ -465,6 +454,7 @@ private slots:
         // No batch file stays, neither cut short nor as a draft.
         row("tmpfs full at the batch file",
             {true, 3000000, 3, 8 << 20, 3, "Cannot write {out}/reportdoc.bat: No space left on device", true});
+        row("300 MiB tmpfs, copied across file systems", {true, 140000000, 2, 300 << 20, 2, {}});
     }
 
     void diskFills()
@@ -474,14 +464,10 @@ private slots:
         Job job;
         const QByteArray source = job.makeSource("report.doc", row.length);
         job.splitBy(QString::number(row.count), {});
-        const QByteArray mountPoint = QFile::encodeName(job.out), options = "size=" + QByteArray::number(row.room);
-        if (row.tmpfs && ::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()))
+        if (row.tmpfs && !job.mountTmpfs(row.room))
             QSKIP("this machine does not let the suite mount a tmpfs");
-        const auto unmount = qScopeGuard([&] { if (row.tmpfs) ::umount2(mountPoint.constData(), MNT_DETACH); });
-        job.onEvent = [&](const QString& event) {
-            if (row.othersFill && event.endsWith("Processing reportdoc.bat"))
-                writeFile(job.outFile("filler"), QByteArray(row.room, 'f')); // as much as fits
-        };
+        if (row.othersFill)
+            job.fillDiskAtBatchFile("reportdoc", row.room);
         const pid_t child = row.tmpfs ? -1 : fork();
         if (child == 0) {
             // Past the limit a write fails with EFBIG instead of ending the process.
@@ -495,36 +481,20 @@ private slots:
         int status = 0;
         QVERIFY(child < 0 || (waitpid(child, &status, 0) == child && WIFEXITED(status)));
         // On the tmpfs the job runs here.
-        QCOMPARE(child < 0 ? job.run() : SplitOutcome(WEXITSTATUS(status)), SplitOutcome::Failed);
+        const bool done = row.cause.isEmpty();
+        QCOMPARE(child < 0 ? job.run() : SplitOutcome(WEXITSTATUS(status)),
+                 done ? SplitOutcome::Done : SplitOutcome::Failed);
         job.events = child < 0 ? job.events : QString::fromUtf8(readFile(job.tmp.filePath("events"))).split('\n');
         const QStringList processed = chunkNames("reportdoc", std::min(row.complete + 1, row.count));
-        const QStringList atBatch = {"status=Wait... split operation completed...Processing reportdoc.bat",
-                                     "repaint status"};
+        const QStringList end = finish("reportdoc", "report.doc"); // its first two lines: at the batch file
+        const QString cause = QString(row.cause).replace("{out}", job.out);
         QCOMPARE(job.events, start(job.source, job.out) + processing(processed)
-                     + (row.othersFill ? atBatch : QStringList()) + failure(QString(row.cause).replace("{out}", job.out)));
-        QCOMPARE(entriesOf(job.out), QStringList(row.othersFill, "filler") + processed.mid(0, row.complete));
+                     + (done ? end : end.mid(0, row.othersFill ? 2 : 0) + failure(cause)));
+        QCOMPARE(entriesOf(job.out), QStringList(row.othersFill, "filler") + processed.mid(0, row.complete)
+                     + QStringList(done, "reportdoc.bat"));
         checkChunks(job, source, row.length / row.count + 1, processed, row.complete);
 #else
         QSKIP("file-size limits and tmpfs are Linux features");
-#endif
-    }
-
-    // The kernel cannot copy between two file systems (here a tmpfs and the source's):
-    // the chunk goes through the buffer instead, whole.
-    void copiesAcrossFileSystems()
-    {
-#ifdef Q_OS_LINUX
-        Job job;
-        const QByteArray source = job.makeSource("report.doc", 140000000); // chunk 1 long enough for it
-        job.splitBy("2", {});
-        const QByteArray mountPoint = QFile::encodeName(job.out);
-        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=300m"))
-            QSKIP("this machine does not let the suite mount a tmpfs");
-        const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
-        QCOMPARE(job.run(), SplitOutcome::Done);
-        checkChunks(job, source, 70000001, chunkNames("reportdoc", 2), 2);
-#else
-        QSKIP("tmpfs is a Linux feature");
 #endif
     }
 
@@ -533,27 +503,23 @@ private slots:
     // is done through the buffer.
     void kernelCopyEndsExactOrFails_data()
     {
-        QTest::addColumn<int>("status"); // KernelCopyStatus
-        QTest::addColumn<QString>("cause");
-        QTest::addColumn<qint64>("missing"); // bytes the copy brings fewer than asked; -1: half
-        QTest::newRow("fails halfway") << int(KernelCopyStatus::Failed) << "Cannot write {chunk}: Input/output error"
-                                       << qint64(-1);
-        QTest::newRow("source ends halfway") << int(KernelCopyStatus::Done)
-                                             << "{source} changed while it was being split." << qint64(-1);
-        QTest::newRow("one byte short") << int(KernelCopyStatus::Done) << "{source} changed while it was being split."
-                                        << qint64(1);
-        QTest::newRow("unsupported") << int(KernelCopyStatus::Unsupported) << QString() << qint64(0);
+        QTest::addColumn<KernelCopyRow>("row");
+        const QString changed = "{source} changed while it was being split.";
+        QTest::newRow("fails halfway")
+            << KernelCopyRow {KernelCopyStatus::Failed, -1, "Cannot write {chunk}: Input/output error"};
+        QTest::newRow("source ends halfway") << KernelCopyRow {KernelCopyStatus::Done, -1, changed};
+        QTest::newRow("one byte short") << KernelCopyRow {KernelCopyStatus::Done, 1, changed};
+        QTest::newRow("unsupported") << KernelCopyRow {KernelCopyStatus::Unsupported, 0, {}};
     }
 
     void kernelCopyEndsExactOrFails()
     {
-        QFETCH(int, status);
-        QFETCH(QString, cause);
-        QFETCH(qint64, missing);
+        QFETCH(KernelCopyRow, row);
+        const QString cause = row.cause;
         static KernelCopyStatus outcome;
         static qint64 shortBy;
-        outcome = KernelCopyStatus(status);
-        shortBy = missing;
+        outcome = row.status;
+        shortBy = row.missing;
         const auto halfway = [](QFile& source, qint64 offset, QFile& target, qint64 length) {
             if (outcome == KernelCopyStatus::Unsupported)
                 return KernelCopyResult {outcome, 0};
