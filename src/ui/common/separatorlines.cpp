@@ -11,14 +11,17 @@ namespace {
 QAccessibleInterface* lineAsSeparator(const QString& className, QObject* object)
 {
     auto* frame = qobject_cast<QFrame*>(object);
-    if (!frame || className != QLatin1String("QFrame"))
-        return nullptr;
-    if (frame->frameShape() != QFrame::HLine && frame->frameShape() != QFrame::VLine)
+    if (!frame || className != QLatin1String("QFrame") || !isFrameLine(frame))
         return nullptr;
     return new QAccessibleWidget(frame, QAccessible::Separator);
 }
 
 } // namespace
+
+bool isFrameLine(const QFrame* frame)
+{
+    return frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine;
+}
 
 void readLinesAsSeparators()
 {

@@ -1,6 +1,11 @@
 #pragma once
 
+class QFrame;
+
 namespace quarnix::ui {
+
+// A horizontal or vertical line, as the layouts draw their frame lines.
+bool isFrameLine(const QFrame* frame);
 
 // The windows' frame lines are decoration, yet assistive technology would read
 // each one as an unnamed frame. Once this has run, every horizontal or vertical

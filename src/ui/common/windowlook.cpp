@@ -18,13 +18,7 @@ namespace {
 constexpr int linkHotSpotX = 12;
 constexpr int linkHotSpotY = 9;
 
-bool isFrameLine(const QFrame* frame)
-{
-    return frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine;
-}
-
 } // namespace
-
 
 QCursor linkPointer()
 {
