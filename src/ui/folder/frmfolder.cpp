@@ -1,10 +1,10 @@
 #include "ui/folder/frmfolder.h"
 
 #include "ui/common/captionfit.h"
-#include "ui/folder/folderitemdelegate.h"
-#include "ui/common/windowlook.h"
-#include "ui/common/programimages.h"
 #include "ui/common/mainfields.h"
+#include "ui/common/programimages.h"
+#include "ui/common/windowlook.h"
+#include "ui/folder/folderitemdelegate.h"
 #include "ui_frmfolder.h"
 
 #include <QAbstractItemView>

@@ -1,9 +1,9 @@
 #include "ui/info/frmabout.h"
 
-#include "ui/common/captionfit.h"
 #include "ui/common/addresses.h"
-#include "ui/common/windowlook.h"
+#include "ui/common/captionfit.h"
 #include "ui/common/programimages.h"
+#include "ui/common/windowlook.h"
 #include "ui_frmabout.h"
 
 namespace quarnix::ui {

@@ -5,11 +5,11 @@
 #include "engine/jobtexts.h"
 #include "engine/numbertext.h"
 #include "engine/splitjob.h"
-#include "ui/common/captionfit.h"
 #include "ui/common/addresses.h"
-#include "ui/common/windowlook.h"
+#include "ui/common/captionfit.h"
 #include "ui/common/layoutfonts.h"
 #include "ui/common/programimages.h"
+#include "ui/common/windowlook.h"
 #include "ui/main/valuefieldguard.h"
 
 #include <QCloseEvent>

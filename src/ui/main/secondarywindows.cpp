@@ -1,10 +1,10 @@
 #include "ui/main/secondarywindows.h"
 
-#include "ui/folder/frmfolder.h"
 #include "ui/common/addresses.h"
+#include "ui/common/windowlook.h"
+#include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
 #include "ui/info/frmhelp.h"
-#include "ui/common/windowlook.h"
 
 #include <QApplication>
 #include <QShortcut>
