@@ -216,7 +216,7 @@ private slots:
     {
         Tree f;
         frmFolder* picker = f.openPickerAt(f.path("alpha/inner"));
-        auto* drives = child<QComboBox>(picker, "lstDrive");
+        DriveList* drives = f.drives();
         drives->setCurrentIndex(2);
         QCOMPARE(f.messages(), QStringList(notReady));
         QCOMPARE(drives->currentText(), "Data");
