@@ -1,6 +1,10 @@
-# What a Linux desktop installs: the images and the scalable icon against the
-# drawing script, and the Debian package checked by Debian's own tools.
+# What a Linux desktop installs: the scalable icon against the PNG it stands for,
+# the images against the drawing script, and the Debian package checked by
+# Debian's own tools.
 if(UNIX AND NOT APPLE)
+    quarnix_add_test(package_icon SOURCES package/tst_icon.cpp LIBS Qt6::Gui)
+    target_compile_definitions(package_icon PRIVATE QUARNIX_IMAGES="${PROJECT_SOURCE_DIR}/src/ui/layout/images")
+
     add_test(NAME package_images
         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/check-images.py ${PROJECT_SOURCE_DIR})
 
