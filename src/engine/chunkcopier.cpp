@@ -5,12 +5,13 @@
 #include "engine/jobtexts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quarnix::engine {
 
 ChunkCopier::ChunkCopier(QFile& source, KernelCopy kernelCopy)
     : source_(source)
-    , kernelCopy_(kernelCopy)
+    , kernelCopy_(std::move(kernelCopy))
 {
 }
 
@@ -35,38 +36,51 @@ void ChunkCopier::read(qint64 offset, qint64 length)
         buffer_.resize(bufferSize);
     offset_ = offset;
     length_ = length;
-    firstBlock_ = std::min(length, bufferSize);
-    readBlock(offset, firstBlock_);
+    head_ = std::min(length, pageSize);
+    readBlock(offset, head_);
 }
 
 void ChunkCopier::write(const QString& path, bool sync)
 {
     FreshFile chunk(path);
-    chunk.write(buffer_.constData(), firstBlock_);
-    qint64 done = firstBlock_;
+    if (!kernelCopyWorks_ || length_ <= head_ || !copyInKernel(chunk))
+        copyThroughBuffer(chunk);
+    if (sync)
+        chunk.sync();
+    chunk.close();
+}
 
-    if (kernelCopyWorks_ && offset_ % pageSize == 0 && length_ - done >= kernelCopyThreshold) {
-        const qint64 rest = length_ - done;
-        const auto result = kernelCopy_(source_, offset_ + done, chunk.file(), rest);
-        if (result.status == platform::KernelCopyStatus::Unsupported)
-            kernelCopyWorks_ = false; // this pair of file systems will not do it for any chunk
-        else if (result.status == platform::KernelCopyStatus::Failed)
-            throw JobFailure{texts::cannotWrite(path, result.reason)};
-        else if (result.copied < rest)
-            throw JobFailure{texts::sourceChanged(source_.fileName())};
-        else
-            done = length_;
+bool ChunkCopier::copyInKernel(FreshFile& chunk)
+{
+    // The whole piece, its first page again: the chunk file is written from its
+    // start in large steps, which the page cache takes in large pieces.
+    const auto result = kernelCopy_ ? kernelCopy_(source_, offset_, chunk.file(), length_)
+                                    : kernel_.copy(source_, offset_, chunk.file(), length_);
+    switch (result.status) {
+    case platform::KernelCopyStatus::Unsupported:
+        kernelCopyWorks_ = false; // this pair of file systems will not do it for any chunk
+        return false;
+    case platform::KernelCopyStatus::Failed:
+        throw JobFailure{texts::cannotWrite(chunk.file().fileName(), result.reason)};
+    case platform::KernelCopyStatus::Done:
+        break;
     }
+    if (result.copied < length_)
+        throw JobFailure{texts::sourceChanged(source_.fileName())};
+    return true;
+}
 
-    while (done < length_) {
-        const qint64 step = std::min(length_ - done, bufferSize);
+void ChunkCopier::copyThroughBuffer(FreshFile& chunk)
+{
+    chunk.write(buffer_.constData(), head_);
+    for (qint64 done = head_; done < length_;) {
+        // Steps end where the chunk file's offsets are whole buffers: the page cache
+        // takes its pages in larger pieces then.
+        const qint64 step = std::min(length_ - done, bufferSize - done % bufferSize);
         readBlock(offset_ + done, step);
         chunk.write(buffer_.constData(), step);
         done += step;
     }
-    if (sync)
-        chunk.sync();
-    chunk.close();
 }
 
 } // namespace quarnix::engine

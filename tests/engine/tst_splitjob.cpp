@@ -438,17 +438,15 @@ private slots:
     // A disk that fills up, with the kernel's own write failure: a small tmpfs when the
     // suite may mount one (as root, as in CI), and on every Linux machine a file-size
     // limit in a child process. The chunk being written when it happens is removed.
-    // The kernel cannot copy between two file systems (a tmpfs and the source's): a
-    // roomy tmpfs takes the chunks through the buffer instead, whole.
     void diskFills_data()
     {
         QTest::addColumn<DiskFillRow>("row");
         const auto row = [](const char* tag, const DiskFillRow& row) { QTest::newRow(tag) << row; };
-        row("file-size limit, buffered copy",
-            {false, 3000000, 3, 600000, 0, "Cannot write {out}/reportdoc.1: File too large"});
-        // The first chunk starts on a page boundary and is long enough for the kernel copy.
         row("file-size limit, kernel copy",
-            {false, 160000000, 2, 70000000, 0, "Cannot write {out}/reportdoc.1: File too large"});
+            {false, 3000000, 3, 600000, 0, "Cannot write {out}/reportdoc.1: File too large"});
+        // Chunks of at most a page are written by hand.
+        row("file-size limit, written by hand",
+            {false, 6000, 2, 2000, 0, "Cannot write {out}/reportdoc.1: File too large"});
         row("4 MiB tmpfs, fourth chunk",
             {true, 10000000, 8, 4 << 20, 3, "Cannot write {out}/reportdoc.4: No space left on device"});
         // No batch file stays, neither cut short nor as a draft.
@@ -494,20 +492,20 @@ private slots:
 #endif
     }
 
-    // Chunks long enough for the kernel copy, from ext4 to a tmpfs, where it cannot
-    // go: the copy falls back to the buffer and every chunk comes out whole.
+    // From the disk the source is on to a tmpfs, another file system: every chunk
+    // comes out whole.
     void copiesAcrossFileSystems()
     {
         Job job;
-        const QByteArray source = job.makeSource("report.doc", 140000000);
+        const QByteArray source = job.makeSource("report.doc", 3000000);
         job.splitBy("2", {});
-        if (!job.mountTmpfs(300 << 20))
+        if (!job.mountTmpfs(8 << 20))
             QSKIP("this machine does not let the suite mount a tmpfs");
         QCOMPARE(job.run(), SplitOutcome::Done);
         const QStringList chunks = chunkNames("reportdoc", 2);
         QCOMPARE(job.events, start(job.source, job.out) + processing(chunks) + finish("reportdoc", "report.doc"));
         QCOMPARE(entriesOf(job.out), chunks + QStringList("reportdoc.bat"));
-        checkChunks(job, source, 70000001, chunks, 2);
+        checkChunks(job, source, 1500001, chunks, 2);
     }
 
     // A kernel copy that breaks off inside a chunk, or brings fewer bytes than the
@@ -527,19 +525,16 @@ private slots:
     void kernelCopyEndsExactOrFails()
     {
         QFETCH(KernelCopyRow, row);
-        static KernelCopyStatus outcome;
-        static qint64 shortBy;
-        outcome = row.status;
-        shortBy = row.missing;
-        const auto halfway = [](QFile& source, qint64 offset, QFile& target, qint64 length) {
-            if (outcome == KernelCopyStatus::Unsupported)
-                return KernelCopyResult {outcome, 0};
-            const qint64 asked = shortBy < 0 ? length / 2 : length - shortBy;
-            const KernelCopyResult copied = kernelCopyRange(source, offset, target, asked);
-            return KernelCopyResult {outcome, copied.copied, QStringLiteral("Input/output error")};
+        KernelCopier kernel;
+        const auto halfway = [&](QFile& source, qint64 offset, QFile& target, qint64 length) {
+            if (row.status == KernelCopyStatus::Unsupported)
+                return KernelCopyResult {row.status, 0};
+            const qint64 asked = row.missing < 0 ? length / 2 : length - row.missing;
+            const KernelCopyResult copied = kernel.copy(source, offset, target, asked);
+            return KernelCopyResult {row.status, copied.copied, QStringLiteral("Input/output error")};
         };
         Job job;
-        const qint64 length = engine::ChunkCopier::kernelCopyThreshold + engine::ChunkCopier::bufferSize + 4096;
+        const qint64 length = 1000000;
         const QByteArray source = job.makeSource("report.doc", length);
         QFile file(job.source);
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
