@@ -8,13 +8,13 @@
 # again before every run so every run finds it in the page cache. Each timed run writes
 # into a folder of its own, and no output is deleted before the last run: on
 # ext4, creating files right after deleting many is slow and would blur the
-# figures. Each tool runs ROUNDS times (default 3), interleaved; the median time
-# is printed, with peak memory and the ratios that matter.
+# figures. Each tool runs ROUNDS times (default 5), interleaved; the best and the
+# median time are printed, with peak memory and the ratios that matter.
 set -euo pipefail
 
 bench=${1:?usage: compare.sh PATH/TO/quarnix-bench [WORK_FOLDER] [ROUNDS]}
 bench=$(realpath "$bench")
-rounds=${3:-3}
+rounds=${3:-5}
 if [[ -n ${2:-} ]]; then
     work=$2
     mkdir -p "$work"
