@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
@@ -22,8 +21,7 @@ constexpr int linkHotSpotY = 9;
 
 QCursor linkPointer()
 {
-    loadProgramImages();
-    return QCursor(QPixmap(QStringLiteral(":/secondary/link-hand.png")), linkHotSpotX, linkHotSpotY);
+    return picturePointer(QStringLiteral(":/secondary/link-hand.png"), QPoint(linkHotSpotX, linkHotSpotY));
 }
 
 void prepareWindow(QWidget* window)

@@ -6,6 +6,8 @@
 #include "ui/common/windowlook.h"
 #include "ui_frmabout.h"
 
+#include <QGuiApplication>
+
 namespace quarnix::ui {
 
 namespace {
@@ -30,7 +32,8 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     ui_->Label3->setText(addresses::authorName());
     ui_->lblEmail->setText(addresses::email());
     ui_->lblWebsite->setText(addresses::website());
-    ui_->Image1->setPixmap(programIcon().pixmap(imageSize, imageSize));
+    // In the drawing for the screens' device pixel ratio.
+    ui_->Image1->setPixmap(programIcon().pixmap(QSize(imageSize, imageSize), qApp->devicePixelRatio()));
     look::prepareFrameLines(this);
     narrowToFitCaptions(this);
     look::centreOnFirstShow(this);
