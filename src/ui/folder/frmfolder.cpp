@@ -119,7 +119,7 @@ void frmFolder::readDrives()
         const QSignalBlocker quiet(ui_->lstDrive);
         ui_->lstDrive->clear();
         for (const platform::VolumeEntry& drive : drives_)
-            ui_->lstDrive->addItem(drive.displayName);
+            ui_->lstDrive->addDrive(drive.displayName, drive.rootPath);
         ui_->lstDrive->setCurrentIndex(index);
     }
     if (selectedGone && index >= 0)
