@@ -5,6 +5,7 @@
 
 #include "fourwindowsfixture.h"
 #include "ui/folder/drivelist.h"
+#include "ui/folder/folderlist.h"
 
 using namespace quarnix::testing;
 using namespace quarnix::ui;
@@ -45,8 +46,8 @@ struct Tree : FourWindows {
     // Entries run top to bottom in increasing index, with one of them highlighted.
     void clickEntry(int index, int clicks = 1)
     {
-        auto* list = child<QListWidget>(picker(), "lstFolder");
-        const int row = list->currentRow() - picker()->highlightedIndex() + index;
+        auto* list = child<FolderList>(picker(), "lstFolder");
+        const int row = list->highlightedRow() - picker()->highlightedIndex() + index;
         pointAt(list->viewport(), list->visualItemRect(list->item(row)).center(), clicks);
     }
 

@@ -1,6 +1,7 @@
 #include "ui/info/frmabout.h"
 
 #include "ui/common/addresses.h"
+#include "ui/common/accessibleroles.h"
 #include "ui/common/captionfit.h"
 #include "ui/common/programimages.h"
 #include "ui/common/windowlook.h"
@@ -22,6 +23,7 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     , addresses_(addresses)
 {
     loadProgramImages();
+    readPlainWidgetsByTheirRoles();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     look::prepareWindow(this);
