@@ -5,9 +5,11 @@
 # code pages it reads them in; Debian's own tools check the package, its desktop
 # metadata and its manual page, and librsvg draws the scalable icon as the
 # desktops do; an X server and xprop read back the window manager hints the
-# windows set). With --windows it adds what tools/windows/ needs to build Quarnix
-# and its installer for Windows from Debian's Qt source, and to test them under
-# wine. Run as root; it does nothing when all is there.
+# windows set; a session bus with the accessibility bus and its registry, and
+# Python's D-Bus binding, read back what a screen reader gets from the windows).
+# With --windows it adds what tools/windows/ needs to build Quarnix and its
+# installer for Windows from Debian's Qt source, and to test them under wine.
+# Run as root; it does nothing when all is there.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core
@@ -21,6 +23,7 @@ if [[ "${1:-}" == "--windows" ]]; then
 fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(lintian appstream desktop-file-utils man-db groff-base mandoc python3 librsvg2-bin)
+    packages+=(dbus-daemon dbus-bin at-spi2-core python3-dbus)
 fi
 
 missing=()
