@@ -39,7 +39,7 @@ struct Tree : FourWindows {
         main.setSourceText(file(u"source.bin"_s, QByteArray(length, 'q')));
         main.setDestinationText(u"/untouched"_s);
         fakes.volumes.entries = { { folder.path(), "Data" }, { path("beta"), "Other" },
-            { path("floppy"), "Floppy" }, { "/", "System" } };
+            { path("floppy"), "Floppy" }, { QDir::rootPath(), "System" } };
         fakes.volumes.notReady = { path("floppy") };
     }
 
@@ -270,9 +270,9 @@ private slots:
         QCOMPARE(QList<qsizetype>({ instances<frmHelp>(), instances<frmAbout>(), instances<frmFolder>() }),
             QList<qsizetype>({ 1, 1, 1 }));
         QCOMPARE(f.picker()->parentWidget(), &f.main);
-        for (const QWidget* window : QWidgetList { f.main.secondaryWindows().helpWindow(),
+        for (QWidget* window : QWidgetList { f.main.secondaryWindows().helpWindow(),
                  f.main.secondaryWindows().aboutWindow(), f.picker() })
-            QVERIFY2(clippedCaptions(window).isEmpty(), qPrintable(clippedCaptions(window).join(u' ')));
+            QVERIFY2(quarnix::ui::unfittedCaptions(window).isEmpty(), qPrintable(quarnix::ui::unfittedCaptions(window).join(u' ')));
     }
 
     // A press and release on a link opens its address through GotoWeb, which lives

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 namespace quarnix::ui {
 
@@ -67,14 +68,12 @@ QWidgetList ownControls(QWidget* window)
     return controls;
 }
 
-bool captionsFit(const QWidgetList& controls)
+bool captionFits(const QWidget* control)
 {
-    for (const QWidget* control : controls) {
-        if (const auto* label = qobject_cast<const QLabel*>(control); label && !labelFits(label))
-            return false;
-        if (const auto* button = qobject_cast<const QAbstractButton*>(control); button && !buttonFits(button))
-            return false;
-    }
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return labelFits(label);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return buttonFits(button);
     return true;
 }
 
@@ -99,9 +98,19 @@ void narrowToFitCaptions(QWidget* window)
     for (int narrower = stretch == QFont::AnyStretch ? QFont::Unstretched : stretch; narrower >= narrowestStretch;
          --narrower) {
         setStretch(controls, narrower);
-        if (captionsFit(controls))
+        if (std::all_of(controls.begin(), controls.end(), captionFits))
             return;
     }
+}
+
+QStringList unfittedCaptions(QWidget* window)
+{
+    QStringList unfitted;
+    for (const QWidget* control : ownControls(window)) {
+        if (!captionFits(control))
+            unfitted.append(control->objectName());
+    }
+    return unfitted;
 }
 
 } // namespace quarnix::ui
