@@ -91,7 +91,8 @@ inline QStringList failure(const QString& cause)
 // destination", "picker", each message box, and "details=T" after a box with details.
 struct Job final : engine::SplitWindow {
     QTemporaryDir tmp;
-    QString out = tmp.filePath("out");
+    // Paths as the path fields hold them.
+    QString out = QDir::toNativeSeparators(tmp.filePath("out"));
     QString source, destination = out, number = "2", size = "1.25";
     bool bySize = true;
     QStringList events;
@@ -102,7 +103,7 @@ struct Job final : engine::SplitWindow {
 
     QByteArray mounted;
 
-    Job() { QDir().mkpath(out); volumes.style = platform::PathStyle::Posix; }
+    Job() { QDir().mkpath(out); }
 #ifdef Q_OS_LINUX
     ~Job() { if (!mounted.isEmpty()) ::umount2(mounted.constData(), MNT_DETACH); }
 #endif
@@ -128,7 +129,8 @@ struct Job final : engine::SplitWindow {
     // Writes the source file and points the window at it.
     QByteArray makeSource(const QString& name, qint64 length)
     {
-        return writeFile(source = tmp.filePath(name), randomBytes(length)) ? readFile(source) : "not written";
+        return writeFile(source = QDir::toNativeSeparators(tmp.filePath(name)), randomBytes(length)) ? readFile(source)
+                                                                                                : "not written";
     }
     // By count when `count` is given, else by size.
     void splitBy(const QString& count, const QString& megabytes)
