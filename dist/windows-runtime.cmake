@@ -3,8 +3,9 @@
 # imports in turn. Windows' own DLLs are in none of the folders and stay out.
 # (CMake's file(GET_RUNTIME_DEPENDENCIES) lower-cases the names it reads from a
 # Windows program, and then cannot find Qt6Core.dll on a Linux file system.)
-#   quarnix_install_runtime(DESTINATION OBJDUMP "FOLDER;..." FILE...)
-function(quarnix_install_runtime destination objdump folders)
+# A stripped install (the installer's) strips them too.
+#   quarnix_install_runtime(DESTINATION OBJDUMP STRIP "FOLDER;..." FILE...)
+function(quarnix_install_runtime destination objdump strip folders)
     set(available)
     foreach(folder IN LISTS folders)
         file(GLOB dlls "${folder}/*.dll")
@@ -25,10 +26,14 @@ function(quarnix_install_runtime destination objdump folders)
             endif()
             list(APPEND seen ${name})
             foreach(dll IN LISTS available)
-                get_filename_component(candidate ${dll} NAME)
-                string(TOLOWER "${candidate}" candidate)
+                get_filename_component(candidate_name ${dll} NAME)
+                string(TOLOWER "${candidate_name}" candidate)
                 if(candidate STREQUAL name)
                     file(INSTALL ${dll} DESTINATION ${destination})
+                    if(CMAKE_INSTALL_DO_STRIP)
+                        execute_process(COMMAND ${strip} --strip-unneeded ${destination}/${candidate_name}
+                            COMMAND_ERROR_IS_FATAL ANY)
+                    endif()
                     list(APPEND pending ${dll})
                     break()
                 endif()

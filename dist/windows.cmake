@@ -12,7 +12,7 @@ install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINA
 install(CODE "
     include(${CMAKE_CURRENT_SOURCE_DIR}/windows-runtime.cmake)
     set(bin \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    quarnix_install_runtime(\"\${bin}\" \"${CMAKE_OBJDUMP}\" \"${QUARNIX_DLL_FOLDERS}\"
+    quarnix_install_runtime(\"\${bin}\" \"${CMAKE_OBJDUMP}\" \"${CMAKE_STRIP}\" \"${QUARNIX_DLL_FOLDERS}\"
         \"\${bin}/quarnix.exe\"
         \"\${bin}/platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>\"
         \"\${bin}/styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>\")")
@@ -32,7 +32,7 @@ set(CPACK_NSIS_PACKAGE_NAME Quarnix)
 set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 set(CPACK_NSIS_CONTACT quarnix@example.org)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY ${CMAKE_INSTALL_BINDIR})
-set(CPACK_NSIS_INSTALLED_ICON_NAME ${CMAKE_INSTALL_BINDIR}/quarnix.exe)
+set(CPACK_NSIS_INSTALLED_ICON_NAME quarnix.exe)
 # Debian's NSIS makes a 32-bit installer unless told otherwise.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_STRIP_FILES ON)

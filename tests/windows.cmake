@@ -20,3 +20,9 @@ set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 3
 add_test(NAME wine_server_stop COMMAND sh -c "wineserver --kill; exit 0")
 set_tests_properties(wine_server_stop PROPERTIES FIXTURES_CLEANUP wine_prefix
     ENVIRONMENT "${QUARNIX_WINE_ENVIRONMENT}")
+
+# The installer, made by cpack and then installed, started and removed under wine in a
+# prefix of its own. Labelled slow, like the Debian package's check.
+add_test(NAME windows_installer COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/check-installer.sh
+    ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${CMAKE_CPACK_COMMAND})
+set_tests_properties(windows_installer PROPERTIES LABELS slow TIMEOUT 600)
