@@ -41,13 +41,10 @@ struct EntryRow {
 };
 
 enum class Setup { None, DestinationMissing, DestinationIsFile, SourceMissing, SourceIsFolder, FolderAtChunk2 };
-// What happens to the source while chunk 2 is being written.
-enum class Change { None, Delete, Resize, Rewrite };
 
 struct FailureRow {
     Setup setup = Setup::None;
-    Change change = Change::None;
-    qint64 newLength = 0;
+    std::function<void(QFile& source)> change = {}; // while chunk 2 is being written
     int shown = 0;    // chunks whose status line went up
     int complete = 0; // chunk files left, each whole
     QString cause;    // {source} and {out} stand for the job's paths
@@ -256,36 +253,44 @@ private slots:
         QTest::addColumn<FailureRow>("row");
         const auto row = [](const char* tag, const FailureRow& row) { QTest::newRow(tag) << row; };
         const QString changed = "{source} changed while it was being split.";
-        row("destination folder missing", {Setup::DestinationMissing, {}, 0, 1, 0,
+        row("destination folder missing", {Setup::DestinationMissing, {}, 1, 0,
             "Cannot create {out}/no folder/reportdoc.1: No such file or directory"});
-        row("destination is a file", {Setup::DestinationIsFile, {}, 0, 1, 0,
+        row("destination is a file", {Setup::DestinationIsFile, {}, 1, 0,
             "Cannot create {out}/file/reportdoc.1: Not a directory"});
-        row("source missing", {Setup::SourceMissing, {}, 0, 0, 0, "Cannot read {source}: No such file or directory"});
-        row("source is a folder", {Setup::SourceIsFolder, {}, 0, 0, 0, "{source} is not a file."});
-        row("name of three characters", {{}, {}, 0, 0, 0, "The file name a.b is shorter than four characters.", "a.b"});
-        row("more than 32,766 chunks", {{}, {}, 0, 0, 0, "The split would need more than 32766 chunk files.",
+        row("source missing", {Setup::SourceMissing, {}, 0, 0, "Cannot read {source}: No such file or directory"});
+        row("source is a folder", {Setup::SourceIsFolder, {}, 0, 0, "{source} is not a file."});
+        row("name of three characters", {{}, {}, 0, 0, "The file name a.b is shorter than four characters.", "a.b"});
+        row("more than 32,766 chunks", {{}, {}, 0, 0, "The split would need more than 32766 chunk files.",
             "report.doc", "100000"});
-        row("size inf", {{}, {}, 0, 0, 0, "\"inf\" is not a number.", "report.doc", {}, "inf"});
-        row("size nan", {{}, {}, 0, 0, 0, "\"nan\" is not a number.", "report.doc", {}, "nan"});
+        row("size inf", {{}, {}, 0, 0, "\"inf\" is not a number.", "report.doc", {}, "inf"});
+        row("size nan", {{}, {}, 0, 0, "\"nan\" is not a number.", "report.doc", {}, "nan"});
         // Values the fields never let through still end in the report, never in a crash.
         const QString unusable = "\"%1\" gives no usable chunk size.";
-        row("count 0", {{}, {}, 0, 0, 0, unusable.arg("0"), "report.doc", "0"});
-        row("size -1", {{}, {}, 0, 0, 0, unusable.arg("-1"), "report.doc", {}, "-1"});
-        row("size 1e300", {{}, {}, 0, 0, 0, unusable.arg("1e300"), "report.doc", {}, "1e300"});
-        row("a folder has chunk 2's name", {Setup::FolderAtChunk2, {}, 0, 2, 1,
+        row("count 0", {{}, {}, 0, 0, unusable.arg("0"), "report.doc", "0"});
+        row("size -1", {{}, {}, 0, 0, unusable.arg("-1"), "report.doc", {}, "-1"});
+        row("size 1e300", {{}, {}, 0, 0, unusable.arg("1e300"), "report.doc", {}, "1e300"});
+        row("a folder has chunk 2's name", {Setup::FolderAtChunk2, {}, 2, 1,
             "Cannot create {out}/reportdoc.2: A folder has that name"});
         // The batch file's draft name would pass 255 bytes; so would a 253-byte name's batch file.
         for (const int length : {246, 253})
-            row(qPrintable(QString::number(length) + "-character name"), {{}, {}, 0, 0, 0,
+            row(qPrintable(QString::number(length) + "-character name"), {{}, {}, 0, 0,
                 "The name " + QString(length - 4, 'n') + "doc.bat is too long for a file in {out}.",
                 QString(length - 4, 'n') + ".doc"});
-        row("source vanishes, though readable while open", {{}, Change::Delete, 0, 3, 3, changed});
-        row("source shrinks inside chunk 2", {{}, Change::Resize, chunkLength + 500000, 2, 1, changed});
+        const auto resizeTo = [](qint64 length) { return [=](QFile& source) { QVERIFY(source.resize(length)); }; };
+        row("source vanishes, though readable while open", {{}, [](QFile& source) { QVERIFY(source.remove()); }, 3, 3,
+            changed});
+        row("source shrinks inside chunk 2", {{}, resizeTo(chunkLength + 500000), 2, 1, changed});
         // A short last chunk is read before its status line goes up.
         row("source one byte shorter in a short last chunk",
-            {{}, Change::Resize, 2 * chunkLength + 999, 2, 2, changed, "report.doc", {}, "1.25", 2 * chunkLength + 1000});
-        row("source grows by one byte", {{}, Change::Resize, 3000001, 3, 3, changed});
-        row("source rewritten, same length", {{}, Change::Rewrite, 0, 3, 3, changed});
+            {{}, resizeTo(2 * chunkLength + 999), 2, 2, changed, "report.doc", {}, "1.25", 2 * chunkLength + 1000});
+        row("source grows by one byte", {{}, resizeTo(3000001), 3, 3, changed});
+        // Closed before its time is set, or the close would set it again.
+        row("source rewritten, same length", {{}, [](QFile& source) {
+            QVERIFY(source.open(QIODevice::ReadWrite) && source.write("x") == 1);
+            source.close();
+            QVERIFY(source.open(QIODevice::ReadWrite)
+                    && source.setFileTime(QFileInfo(source).lastModified().addSecs(60), QFileDevice::FileModificationTime));
+        }, 3, 3, changed});
     }
 
     void failures()
@@ -301,21 +306,9 @@ private slots:
         if (row.setup == Setup::SourceMissing || row.setup == Setup::SourceIsFolder)
             QVERIFY(QFile::remove(job.source) && (row.setup == Setup::SourceMissing || QDir().mkpath(job.source)));
         job.onEvent = [&](const QString& event) {
-            if (!event.endsWith("Processing reportdoc.2"))
-                return;
             QFile file(job.source);
-            if (row.change == Change::Delete)
-                QVERIFY(file.remove());
-            if (row.change == Change::Resize)
-                QVERIFY(file.resize(row.newLength));
-            if (row.change == Change::Rewrite) {
-                // Closed before its time is set, or the close would set it again.
-                QVERIFY(file.open(QIODevice::ReadWrite) && file.write("x") == 1);
-                file.close();
-                QVERIFY(file.open(QIODevice::ReadWrite)
-                        && file.setFileTime(QFileInfo(file).lastModified().addSecs(60),
-                                            QFileDevice::FileModificationTime));
-            }
+            if (row.change && event.endsWith("Processing reportdoc.2"))
+                row.change(file);
         };
         QCOMPARE(job.run(), SplitOutcome::Failed);
         const QString cause = QString(row.cause).replace("{source}", job.source).replace("{out}", job.out);
