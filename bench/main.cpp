@@ -84,6 +84,10 @@ public:
     {
         return system_.isFloppyDestination(destination);
     }
+    QString remountFolder(const QString& destination) const override
+    {
+        return system_.remountFolder(destination);
+    }
     bool isFirstFloppyRoot(const QString& destination) const override
     {
         return system_.isFirstFloppyRoot(destination);

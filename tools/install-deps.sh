@@ -5,13 +5,15 @@
 # code pages it reads them in; Debian's own tools check the package, its desktop
 # metadata and its manual page, and librsvg draws the scalable icon as the
 # desktops do; an X server and xprop read back the window manager hints the
-# windows set). Run as root; it does nothing when all is there.
+# windows set; losetup and the ext2/ext4 formatters make the disks on loop devices
+# that the split job writes floppies on). Run as root; it does nothing when all is
+# there.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core
     dpkg-dev file)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(wine locales xvfb x11-utils)
+    packages+=(wine locales xvfb x11-utils mount e2fsprogs)
     packages+=(lintian appstream desktop-file-utils man-db groff-base mandoc python3 librsvg2-bin)
 fi
 

@@ -87,7 +87,7 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     const qint64 size = chunkSize(length);
     if (refuseTooSmall(fileName, length, size))
         return SplitOutcome::Stopped;
-    if (media.isFloppyDestination() && !media.checkInitialSpace(size))
+    if (media.decideFloppySplit() && !media.checkInitialSpace(size))
         return SplitOutcome::Stopped;
 
     const auto prefix = chunkPrefix(fileName);
@@ -105,6 +105,7 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     const QString batchName = batchFileName(*prefix);
     window_.setStatus(texts::completing + batchName);
     window_.repaintStatus();
+    media.checkDiskInDrive();
     writeBatchFile(outputPath(batchName),
                    {*prefix, *plan, fileName, !volumes_.isFirstFloppyRoot(window_.destinationText())});
     if (sync)
@@ -185,12 +186,12 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw JobFailure{texts::cannotRead(source.fileName(), source.errorString())};
     ChunkCopier copier(source);
-    // Asking the mount table after every chunk would cost an ordinary split dearly.
-    const bool floppy = media.isFloppyDestination();
+    const bool floppy = media.isFloppySplit();
     for (int number = 1; number < plan.count; ++number) {
         const QString name = chunkFileName(prefix, number);
         showProcessing(name);
         copier.read(plan.offsetOf(number), plan.lengthOf(number));
+        media.checkDiskInDrive();
         copier.write(outputPath(name), sync);
         if (floppy) {
             // The user changes the disk at the prompt: the chunk must be on it by name too.
@@ -205,6 +206,7 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
     const QString name = chunkFileName(prefix, plan.count);
     copier.read(plan.offsetOf(plan.count), plan.lengthOf(plan.count));
     showProcessing(name);
+    media.checkDiskInDrive();
     copier.write(outputPath(name), sync);
 
     // Chunks cut from a file that changed under the job would not join into it.

@@ -136,7 +136,8 @@ struct Job final : engine::SplitWindow {
         bySize = count.isEmpty();
         (bySize ? size : number) = bySize ? megabytes : count;
     }
-    SplitOutcome run() { return engine::SplitJob(*this, volumes, locale).run(); }
+    SplitOutcome run() { return run(volumes); }
+    SplitOutcome run(const platform::Volumes& on) { return engine::SplitJob(*this, on, locale).run(); }
     QString outFile(const QString& name) const { return QDir(out).filePath(name); }
     void record(const QString& event) { onEvent((events << event).last()); }
 
