@@ -41,6 +41,7 @@ QString tooManyChunks(int maximum);
 QString nameTooLong(const QString& fileName, const QString& folder);
 QString driveNotReady(const QString& destination);
 QString noLongerOnFloppy(const QString& destination);
+QString overwritesSource(const QString& path, const QString& source);
 inline const QString outOfMemory = QStringLiteral("There is not enough memory for the split.");
 
 inline const QString floppyQuestionTitle = QStringLiteral("Suggestion");

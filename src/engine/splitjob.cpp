@@ -9,6 +9,7 @@
 #include "engine/removablemedia.h"
 #include "engine/splitwindow.h"
 #include "platform/devicesync.h"
+#include "platform/fileentry.h"
 #include "platform/filenamelimit.h"
 #include "platform/pathrules.h"
 #include "platform/volumes.h"
@@ -97,6 +98,7 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     if (!plan)
         throw JobFailure{texts::tooManyChunks(maxChunkCount)};
     checkNameLength(*prefix);
+    refuseWritingOverSource(*plan, *prefix);
     // A floppy or a stick is taken out when the job says so: what it holds by then
     // must be on it, not in the system's memory. A fixed disk is left to the system.
     const bool sync = volumes_.isRemovable(window_.destinationText());
@@ -178,6 +180,18 @@ void SplitJob::checkNameLength(const QString& prefix) const
     const QString batchName = batchFileName(prefix);
     if (!platform::fitsFileNameLimit(window_.destinationText(), batchName + QString(batchDraftSuffix, u'x')))
         throw JobFailure{texts::nameTooLong(batchName, window_.destinationText())};
+}
+
+// Every chunk file and the batch file replace whatever has their names. The source
+// may be one of those files, reached through a link (report.doc leading to
+// reportdoc.2): replacing it would destroy the very file being split.
+void SplitJob::refuseWritingOverSource(const ChunkPlan& plan, const QString& prefix) const
+{
+    QStringList names {batchFileName(prefix)};
+    for (int number = 1; number <= plan.count; ++number)
+        names << chunkFileName(prefix, number);
+    if (const auto name = platform::entryOf(window_.sourceText(), window_.destinationText(), names))
+        throw JobFailure{texts::overwritesSource(outputPath(*name), window_.sourceText())};
 }
 
 void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync)

@@ -318,24 +318,50 @@ private slots:
         checkChunks(job, source, chunkLength, three, row.complete);
     }
 
-    // An earlier, longer job left a longer file under a chunk's name, links at the
-    // names of another chunk and of the batch file point at a file of the user's, and
-    // a dangling link sits at a third: every file is replaced whole and nothing is
-    // written through a link.
+    // An earlier, longer job left a longer file under a chunk's name, a hard link and a
+    // symbolic link to the source sit at the names of another chunk and of the batch
+    // file, and a dangling link at a third: every file is replaced whole, nothing is
+    // written through a link, and the source stays as it was.
     void replacesWhatHadTheNames()
     {
         Job job;
         const QByteArray source = job.makeSource("report.doc", 3000000);
-        const QString victim = job.tmp.filePath("victim.txt");
-        QVERIFY(writeFile(victim, "keep me") && writeFile(job.outFile("reportdoc.1"), QByteArray(2000000, 'X')));
-        for (const QString name : {"reportdoc.2", "reportdoc.bat"})
-            QVERIFY(QFile::link(victim, job.outFile(name)));
+        QVERIFY(writeFile(job.outFile("reportdoc.1"), QByteArray(2000000, 'X')));
+#ifdef Q_OS_LINUX // hard links, and symbolic links without the rights Windows asks for them
+        QVERIFY(::link(QFile::encodeName(job.source), QFile::encodeName(job.outFile("reportdoc.2"))) == 0);
+        QVERIFY(QFile::link(job.source, job.outFile("reportdoc.bat")));
         QVERIFY(QFile::link(job.tmp.filePath("nowhere"), job.outFile("reportdoc.3")));
+#endif
         QCOMPARE(job.run(), SplitOutcome::Done);
-        QCOMPARE(readFile(victim), QByteArray("keep me"));
+        QVERIFY(readFile(job.source) == source);
         QVERIFY(!QFileInfo::exists(job.tmp.filePath("nowhere")));
         checkChunks(job, source, chunkLength, three, 3);
         QVERIFY(readFile(job.outFile("reportdoc.bat")).startsWith("Pushd \"%~dp0\"\r\nFor %%F in (\"reportdoc.1\")"));
+    }
+
+    // A source that leads, through a link, to a file the job would replace is refused
+    // before anything is written: replacing it would destroy the source.
+    void refusesToWriteOverTheSource_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("chunk 2") << "reportdoc.2";
+        QTest::newRow("the batch file") << "reportdoc.bat";
+    }
+
+    void refusesToWriteOverTheSource()
+    {
+        QFETCH(QString, name);
+#ifndef Q_OS_UNIX
+        QSKIP("QFile makes shortcuts on Windows, not symbolic links");
+#endif
+        Job job;
+        const QByteArray source = job.makeSource("report.doc", 3000000);
+        QVERIFY(QFile::rename(job.source, job.outFile(name)) && QFile::link(job.outFile(name), job.source));
+        QCOMPARE(job.run(), SplitOutcome::Failed);
+        QCOMPARE(job.events, start(job.source, job.out) + failure("The split would write over the source file: "
+                                                                  + job.source + " leads to " + job.outFile(name) + "."));
+        QCOMPARE(entriesOf(job.out), QStringList(name));
+        QVERIFY(readFile(job.source) == source);
     }
 
     // 3,000,000 bytes to a folder that counts as a floppy drive. The drive reports free
