@@ -20,6 +20,6 @@ target_compile_definitions(engine_batchwine PRIVATE QUARNIX_WINEPREFIX="${CMAKE_
 set_tests_properties(engine_batchwine PROPERTIES LABELS slow)
 
 # The split job on disks made of images on loop devices: floppies changed at the
-# prompts. Needs root, as in CI.
+# prompts, and a source on whole-second timestamps. Needs root, as in CI.
 quarnix_add_test(engine_loopdisks SOURCES engine/tst_loopdisks.cpp engine/splitjobfixture.h
     LIBS ${QUARNIX_ENGINE_TEST_LIBS})

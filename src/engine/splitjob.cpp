@@ -13,6 +13,7 @@
 #include "platform/filenamelimit.h"
 #include "platform/pathrules.h"
 #include "platform/volumes.h"
+#include "platform/writeguard.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -199,6 +200,11 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
     QFile source(window_.sourceText());
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw JobFailure{texts::cannotRead(source.fileName(), source.errorString())};
+    // Length and time alone miss a rewrite whose writer put them back.
+    platform::WriteGuard guard;
+    QString reason;
+    if (!guard.start(source, reason))
+        throw JobFailure{texts::cannotRead(source.fileName(), reason)};
     ChunkCopier copier(source);
     const bool floppy = media.isFloppySplit();
     for (int number = 1; number < plan.count; ++number) {
@@ -223,9 +229,11 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
     media.checkDiskInDrive();
     copier.write(outputPath(name), sync);
 
-    // Chunks cut from a file that changed under the job would not join into it.
+    // Chunks cut from a file that changed under the job would not join into it. The
+    // guard sees writes; length and time still tell where it cannot watch.
     const QFileInfo after(source.fileName());
-    if (!after.isFile() || after.size() != plan.sourceLength || after.lastModified() != sourceModified_)
+    if (guard.wasWritten() || !after.isFile() || after.size() != plan.sourceLength
+        || after.lastModified() != sourceModified_)
         throw JobFailure{texts::sourceChanged(source.fileName())};
 }
 

@@ -1,7 +1,7 @@
 // The split job on real disks made of images on loop devices. Floppy disks changed at
 // the prompts as a user of this system changes them (unmount, swap, mount the next at
-// the same place), through the machine's own volumes. Loop devices need root, as in
-// CI: without them the suite skips.
+// the same place), through the machine's own volumes; and a source on ext4 with
+// whole-second times. Loop devices need root, as in CI: without them the suite skips.
 
 #include "platform/volumes.h"
 #include "splitjobfixture.h"
@@ -244,6 +244,37 @@ private slots:
             QVERIFY(!readFile(drive.folder + "/reportdoc.bat").contains("Del \"reportdoc.bat\""));
             drive.eject();
         }
+    }
+
+    // A source on ext4 with 128-byte inodes, which keep whole seconds, rewritten in
+    // place at its head and tail while chunk 2 is written, its times put back as
+    // touch -r does: neither its length nor any of its times can tell.
+    void sourceRewrittenOnWholeSecondTimes()
+    {
+        Job job;
+        LoopDisk disk(job.tmp.filePath("ext4"), 16 << 20, {"mkfs.ext4", "-I", "128"});
+        QVERIFY2(!disk.device.isEmpty(), qPrintable(disk.error));
+        const QString folder = job.tmp.filePath("mnt");
+        QVERIFY(QDir().mkpath(folder));
+        const Mount mount(disk.device, folder, "ext4");
+        QVERIFY(mount.mounted);
+        job.source = folder + "/report.doc";
+        QVERIFY(writeFile(job.source, randomBytes(3000000)));
+        struct stat before;
+        QVERIFY(::stat(QFile::encodeName(job.source).constData(), &before) == 0 && before.st_mtim.tv_nsec == 0);
+        job.onEvent = [&](const QString& event) {
+            if (!event.endsWith("Processing reportdoc.2"))
+                return;
+            QFile file(job.source);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write("head") == 4 && file.seek(3000000 - 4)
+                    && file.write("tail") == 4);
+            file.close();
+            const timespec times[] {before.st_atim, before.st_mtim};
+            QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(job.source).constData(), times, 0) == 0);
+        };
+        QCOMPARE(job.run(), SplitOutcome::Failed);
+        QCOMPARE(job.events, start(job.source, job.out) + processing(three)
+                                 + failure(job.source + " changed while it was being split."));
     }
 #endif
 };
