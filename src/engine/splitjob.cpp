@@ -3,6 +3,7 @@
 #include "engine/batchfile.h"
 #include "engine/chunkcopier.h"
 #include "engine/chunkplan.h"
+#include "engine/freshfile.h"
 #include "engine/jobfailure.h"
 #include "engine/jobtexts.h"
 #include "engine/numbertext.h"
@@ -207,11 +208,20 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
         throw JobFailure{texts::cannotRead(source.fileName(), reason)};
     ChunkCopier copier(source);
     const bool floppy = media.isFloppySplit();
+    // A batch file of this job's name describes chunks from an earlier job, which
+    // this one is about to replace: it goes first, so that no failure can leave it
+    // beside chunks it does not describe. A floppy split clears every disk of it.
+    const QString batchPath = outputPath(batchFileName(prefix));
+    const auto makeWayFor = [&](int number) {
+        media.checkDiskInDrive();
+        if (number == 1 || floppy)
+            clearName(batchPath);
+    };
     for (int number = 1; number < plan.count; ++number) {
         const QString name = chunkFileName(prefix, number);
         showProcessing(name);
         copier.read(plan.offsetOf(number), plan.lengthOf(number));
-        media.checkDiskInDrive();
+        makeWayFor(number);
         copier.write(outputPath(name), sync);
         if (floppy) {
             // The user changes the disk at the prompt: the chunk must be on it by name too.
@@ -226,7 +236,7 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
     const QString name = chunkFileName(prefix, plan.count);
     copier.read(plan.offsetOf(plan.count), plan.lengthOf(plan.count));
     showProcessing(name);
-    media.checkDiskInDrive();
+    makeWayFor(plan.count);
     copier.write(outputPath(name), sync);
 
     // Chunks cut from a file that changed under the job would not join into it. The

@@ -184,7 +184,11 @@ private slots:
                     drive.eject();
             };
         };
-        row("three disks", {.meanwhile = changing(), .events = done, .disks = threeDisks});
+        // A batch file from an earlier split on the second disk goes with the chunk it
+        // would join with others.
+        row("three disks, an old batch file on the second", {.before = [](FloppyDrive& drive) {
+            QVERIFY(drive.change(2) && writeFile(drive.folder + "/reportdoc.bat", "old") && drive.change(1));
+        }, .meanwhile = changing(), .events = done, .disks = threeDisks});
         row("OK with the full disk left in", {.meanwhile = [](FloppyDrive& drive, const QString& event, int prompts) {
             QVERIFY(!event.startsWith("[Enter") || prompts == 1 || drive.change(prompts));
         }, .events = one + next + two + last + finish("reportdoc", "report.doc"), .disks = threeDisks});

@@ -379,6 +379,25 @@ private slots:
         QVERIFY(readFile(job.source) == source);
     }
 
+    // Split v1 of a file, then an edited v2 of the same length into the same folder,
+    // which fails halfway: v1's batch file would join v2's first chunk with v1's last.
+    void failureLeavesNoBatchFileOfAnEarlierJob()
+    {
+        Job job;
+        const QByteArray v1 = job.makeSource("report.doc", 3000000);
+        QCOMPARE(job.run(), SplitOutcome::Done);
+        const QByteArray v2 = randomBytes(3000000, 8);
+        QVERIFY(writeFile(job.source, v2));
+        job.onEvent = [&](const QString& event) {
+            if (event.endsWith("Processing reportdoc.2"))
+                QVERIFY(QFile::resize(job.source, chunkLength + 500000));
+        };
+        QCOMPARE(job.run(), SplitOutcome::Failed);
+        QCOMPARE(entriesOf(job.out), QStringList({"reportdoc.1", "reportdoc.3"}));
+        QVERIFY(readFile(job.outFile("reportdoc.1")) == v2.first(chunkLength));
+        QVERIFY(readFile(job.outFile("reportdoc.3")) == v1.sliced(2 * chunkLength));
+    }
+
     // 3,000,000 bytes to a folder that counts as a floppy drive. The drive reports free
     // space from the script, one entry a query, so each check must ask afresh; -1 is
     // no disk. Each next-disk prompt is answered by changing the disk, and the chunks
