@@ -21,6 +21,8 @@
 using namespace quarnix;
 using namespace quarnix::testing;
 
+#ifdef Q_OS_LINUX
+
 namespace {
 
 constexpr qint64 chunkLength = 1310721; // 1.25 MB and a byte
@@ -61,8 +63,6 @@ struct LoopDisk {
     LoopDisk(const LoopDisk&) = delete;
     LoopDisk& operator=(const LoopDisk&) = delete;
 };
-
-#ifdef Q_OS_LINUX
 
 // `device` mounted on the folder `at` for as long as it lives.
 struct Mount {
@@ -134,12 +134,10 @@ struct FloppyRow {
     QList<QStringList> disks; // what each disk holds at the end
 };
 
-#endif
-
 } // namespace
 
-#ifdef Q_OS_LINUX
 Q_DECLARE_METATYPE(FloppyRow)
+
 #endif
 
 class LoopDisksTest : public QObject {
