@@ -1,6 +1,7 @@
 // Draws the four windows to PNG files, for the README and for looking at the
-// layouts beside their descriptions. Runs on any Qt platform, offscreen included:
-//   QT_QPA_PLATFORM=offscreen quarnix-screenshots docs/images
+// layouts beside their descriptions, each file's name ending in SUFFIX if given.
+// Runs on any Qt platform, offscreen included, at any scale factor:
+//   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 quarnix-screenshots docs/images @2x
 #include "fakeservices.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
@@ -15,12 +16,15 @@
 
 namespace {
 
-// Closing a secondary window deletes it, so they are shown and left open.
+QString suffix;
+
+// Closing a secondary window deletes it, so they are shown and left open. At a
+// scale factor other than 1 the picture has the window's device pixels.
 bool save(QWidget& window, const QDir& folder, const QString& name)
 {
     window.show();
     QCoreApplication::processEvents();
-    const bool saved = window.grab().save(folder.filePath(name + QStringLiteral(".png")));
+    const bool saved = window.grab().save(folder.filePath(name + suffix + QStringLiteral(".png")));
     if (!saved)
         QTextStream(stderr) << "cannot write " << folder.filePath(name) << ".png\n";
     return saved;
@@ -44,10 +48,12 @@ bool enterSampleTree(const QTemporaryDir& scratch)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: quarnix-screenshots OUTPUT-FOLDER\n";
+    if (argc != 2 && argc != 3) {
+        QTextStream(stderr) << "usage: quarnix-screenshots OUTPUT-FOLDER [SUFFIX]\n";
         return 2;
     }
+    if (argc == 3)
+        suffix = QString::fromLocal8Bit(argv[2]);
     // Absolute, since the folder picker needs the current folder moved.
     const QDir out(QDir().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
     QTemporaryDir scratch;

@@ -15,6 +15,14 @@ namespace {
 // is left cut.
 constexpr int narrowestStretch = 60;
 
+// Narrowing the font changes how wide a caption runs, not how tall a line is: a box
+// lower than one line of text (a small button in a style with wide margins) is no
+// reason to narrow, and would otherwise narrow the whole window to no avail.
+bool fitsNarrowable(const QSize& needed, const QRect& box, int lineHeight)
+{
+    return needed.width() <= box.width() && (needed.height() <= box.height() || needed.height() <= lineHeight);
+}
+
 bool labelFits(const QLabel* label)
 {
     if (label->text().isEmpty())
@@ -22,9 +30,10 @@ bool labelFits(const QLabel* label)
     const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     const QRect box = label->contentsRect();
     // Laid out in a box of unlimited height, or the lines below the box would not count.
-    const QSize needed
-        = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), QWIDGETSIZE_MAX), flags, label->text()).size();
-    return needed.width() <= box.width() && needed.height() <= box.height();
+    const auto measured = [&](const QString& text) {
+        return label->fontMetrics().boundingRect(QRect(0, 0, box.width(), QWIDGETSIZE_MAX), flags, text).size();
+    };
+    return fitsNarrowable(measured(label->text()), box, measured(QStringLiteral("X")).height());
 }
 
 bool buttonFits(const QAbstractButton* button)
@@ -43,8 +52,8 @@ bool buttonFits(const QAbstractButton* button)
             option.features |= QStyleOptionButton::DefaultButton;
     }
     const QRect box = button->style()->subElementRect(contents, &option, button);
-    const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-    return needed.width() <= box.width() && needed.height() <= box.height();
+    const auto measured = [&](const QString& text) { return button->fontMetrics().size(Qt::TextShowMnemonic, text); };
+    return fitsNarrowable(measured(button->text()), box, measured(QStringLiteral("X")).height());
 }
 
 // The window and the controls on it, not the windows it owns.

@@ -1,0 +1,21 @@
+# The Windows build's suites run under wine, in a prefix of the build folder's own
+# that the wine_prefix fixture makes before the first of them: Qt's DLLs and the
+# MinGW-w64 runtime on the DLL search path, no Mono or Gecko prompts, Qt's messages
+# on standard error, and the minimal platform with the system's fonts (Qt for
+# Windows has no offscreen platform without FreeType) unless a suite asks for another.
+
+set(dll_folders)
+foreach(folder IN LISTS QUARNIX_DLL_FOLDERS)
+    list(APPEND dll_folders "Z:${folder}")
+endforeach()
+string(REPLACE ";" "\\;" dll_folders "${dll_folders}")
+set(QUARNIX_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(QUARNIX_WINE_ENVIRONMENT
+    "WINEPREFIX=${QUARNIX_WINEPREFIX};WINEPATH=${dll_folders};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+
+add_test(NAME wine_prefix COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/prepare-wine.sh ${QUARNIX_WINEPREFIX})
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 300
+    ENVIRONMENT "${QUARNIX_WINE_ENVIRONMENT}")
+add_test(NAME wine_server_stop COMMAND wineserver -k)
+set_tests_properties(wine_server_stop PROPERTIES FIXTURES_CLEANUP wine_prefix
+    ENVIRONMENT "${QUARNIX_WINE_ENVIRONMENT}")
