@@ -6,7 +6,9 @@
 # metadata and its manual page, and librsvg draws the scalable icon as the
 # desktops do; an X server and xprop read back the window manager hints the
 # windows set; a session bus with the accessibility bus and its registry, and
-# Python's D-Bus binding, read back what a screen reader gets from the windows).
+# Python's D-Bus binding, read back what a screen reader gets from the windows;
+# losetup and the ext2/ext4 formatters make the disks on loop devices that the
+# split job writes floppies on).
 # With --windows it adds what tools/windows/ needs to build Quarnix and its
 # installer for Windows from Debian's Qt source, and to test them under wine.
 # Run as root; it does nothing when all is there.
@@ -24,6 +26,7 @@ fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(lintian appstream desktop-file-utils man-db groff-base mandoc python3 librsvg2-bin)
     packages+=(dbus-daemon dbus-bin at-spi2-core python3-dbus)
+    packages+=(mount e2fsprogs)
 fi
 
 missing=()

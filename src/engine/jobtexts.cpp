@@ -76,4 +76,20 @@ QString driveNotReady(const QString& destination)
     return QStringLiteral("The free space of %1 cannot be read: the drive is not ready.").arg(destination);
 }
 
+QString noLongerOnFloppy(const QString& destination)
+{
+    return QStringLiteral("%1 is no longer on a floppy disk: the drive is not ready.").arg(destination);
+}
+
+QString overwritesSource(const QString& path, const QString& source)
+{
+    return QStringLiteral("The split would write over the source file: %1 leads to %2.").arg(source, path);
+}
+
+QString changeDisk(const QString& mountFolder)
+{
+    return QStringLiteral("To change the disk, unmount it from %1, swap the disks and mount the next one at %1 "
+                          "again; then press OK.").arg(mountFolder);
+}
+
 } // namespace quarnix::engine::texts

@@ -10,6 +10,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -118,12 +119,13 @@ struct Job final : engine::SplitWindow {
 #endif
         return !mounted.isEmpty();
     }
-    // Another program fills the disk just before the batch file is written.
-    void fillDiskAtBatchFile(const QString& prefix, qint64 bytes)
+    // Another program fills the disk just before the batch file is written, all but
+    // one page, so that a longer batch file is cut short.
+    void fillDiskAtBatchFile(const QString& prefix)
     {
         onEvent = [=, this](const QString& event) {
             if (event.endsWith("Processing " + prefix + ".bat"))
-                writeFile(outFile("filler"), QByteArray(bytes, 'f')); // as much as fits
+                QVERIFY(writeFile(outFile("filler"), QByteArray(QStorageInfo(out).bytesAvailable() - 4096, 'f')));
         };
     }
     // Writes the source file and points the window at it.
@@ -138,7 +140,8 @@ struct Job final : engine::SplitWindow {
         bySize = count.isEmpty();
         (bySize ? size : number) = bySize ? megabytes : count;
     }
-    SplitOutcome run() { return engine::SplitJob(*this, volumes, locale).run(); }
+    SplitOutcome run() { return run(volumes); }
+    SplitOutcome run(const platform::Volumes& on) { return engine::SplitJob(*this, on, locale).run(); }
     QString outFile(const QString& name) const { return QDir(out).filePath(name); }
     void record(const QString& event) { onEvent((events << event).last()); }
 

@@ -105,6 +105,7 @@ private slots:
         QCOMPARE(volumes.isFirstFloppyRoot(at("fd0")), true);
         QCOMPARE(volumes.isFirstFloppyRoot(at("fd0/sub")), false);
         QCOMPARE(volumes.isFirstFloppyRoot(at("fd1")), false);
+        QCOMPARE(volumes.remountFolder(at("fd0/sub")), at("fd0")); // where the next disk goes
         QCOMPARE(volumes.freeSpace(at("fd0/sub")), std::optional<qint64>(1457664));
         QCOMPARE(volumes.freeSpace(at("fd1")), std::nullopt); // not ready
         QCOMPARE(volumes.freeSpace(at("unknown")), std::nullopt);
