@@ -54,6 +54,17 @@ inline QStringList seen(const QStringList& lines)
     return events;
 }
 
+// The system's words for a failure: POSIX's as written here, Windows' from its own
+// message table, whose words differ between its versions and languages.
+inline QString systemReason(const QString& posix, [[maybe_unused]] int windowsError)
+{
+#ifdef Q_OS_WIN
+    return qt_error_string(windowsError);
+#else
+    return posix;
+#endif
+}
+
 // The fields written back, trimmed, then the hourglass.
 inline QStringList start(const QString& source, const QString& destination)
 {
@@ -142,7 +153,7 @@ struct Job final : engine::SplitWindow {
     }
     SplitOutcome run() { return run(volumes); }
     SplitOutcome run(const platform::Volumes& on) { return engine::SplitJob(*this, on, locale).run(); }
-    QString outFile(const QString& name) const { return QDir(out).filePath(name); }
+    QString outFile(const QString& name) const { return QDir::toNativeSeparators(QDir(out).filePath(name)); }
     void record(const QString& event) { onEvent((events << event).last()); }
 
     QString sourceText() const override { return source; }

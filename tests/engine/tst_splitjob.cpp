@@ -146,8 +146,10 @@ private slots:
         row("99 bytes in 99, 4-character name", {"a.gz", 99, "99", {}, ".gz", Lengths(49, 2) << 1});
         row("empty source by count", {"empty.txt", 0, "2", {}, "emptytxt", {0}});
         row("README", {"README", 3000000, {}, "1.25", "REDME", {chunkLength, chunkLength, 378558}});
+#ifndef Q_OS_WIN // Windows names cannot end in a blank: there the path is trimmed (entryChecks)
         // A POSIX name may end in a blank: the folder "out " is not "out".
         row("folder name ending in a blank", {"x.doc", 5, "2", {}, "xdoc", {3, 2}, " "});
+#endif
         row("spaces, percent, accent", {"my 100% café.doc", 5000, "2", {}, "my 100% cafédoc", {2501, 2499}});
         // The longest name whose batch file's draft name still fits 255 bytes.
         row("245-character name", {QString(241, 'n') + ".doc", 10, "2", {}, QString(241, 'n') + "doc", {6, 4}});
@@ -193,7 +195,11 @@ private slots:
         row("German 1,25", {"report.doc", 5, "1,25", "de_DE", tooSmall("1,25")});
         row("1024 MB, no digit grouping", {"report.doc", 5, "1024", "en_US", tooSmall("1024")});
         // Names the batch file could not carry safely, each for its own reason.
-        for (const QString name : {"a?b.doc", "NULx.ab", "CONOUT$", "Ø.doc", "twin.doc "})
+        QStringList unsafe {"a?b.doc", "NULx.ab", "CON x.ab", "CONOUT$", "Ø.doc"};
+#ifndef Q_OS_WIN // there a blank at the end of a path is trimmed (entryChecks)
+        unsafe << "twin.doc ";
+#endif
+        for (const QString& name : unsafe)
             row(qPrintable("unsafe name " + name), {name, 3000000, "1.25", "en_US",
                 "The file name " + name + " cannot be written into the re-assembly batch file. Rename the file "
                 "and try again."});
@@ -231,7 +237,8 @@ private slots:
             "pointer default", "status="}});
         // Windows names cannot end in a blank: there the blanks around both paths go.
         row("Windows trims both paths", {PathStyle::Windows, "  C:\\x\\report.doc ", " D:\\out  ",
-            start("C:\\x\\report.doc", "D:\\out") + failure("Cannot read C:\\x\\report.doc: No such file or directory"),
+            start("C:\\x\\report.doc", "D:\\out")
+                + failure("Cannot read C:\\x\\report.doc: " + systemReason("No such file or directory", 3)),
             SplitOutcome::Failed});
     }
 
@@ -254,11 +261,13 @@ private slots:
         QTest::addColumn<FailureRow>("row");
         const auto row = [](const char* tag, const FailureRow& row) { QTest::newRow(tag) << row; };
         const QString changed = "{source} changed while it was being split.";
+        // Windows error 3: the path is not found; 2: the file is not.
         row("destination folder missing", {Setup::DestinationMissing, {}, 1, 0,
-            "Cannot create {out}/no folder/reportdoc.1: No such file or directory"});
+            "Cannot create {out}/no folder/reportdoc.1: " + systemReason("No such file or directory", 3)});
         row("destination is a file", {Setup::DestinationIsFile, {}, 1, 0,
-            "Cannot create {out}/file/reportdoc.1: Not a directory"});
-        row("source missing", {Setup::SourceMissing, {}, 0, 0, "Cannot read {source}: No such file or directory"});
+            "Cannot create {out}/file/reportdoc.1: " + systemReason("Not a directory", 3)});
+        row("source missing", {Setup::SourceMissing, {}, 0, 0,
+            "Cannot read {source}: " + systemReason("No such file or directory", 2)});
         row("source is a folder", {Setup::SourceIsFolder, {}, 0, 0, "{source} is not a file."});
         row("name of three characters", {{}, {}, 0, 0, "The file name a.b is shorter than four characters.", "a.b"});
         row("more than 32,766 chunks", {{}, {}, 0, 0, "The split would need more than 32766 chunk files.",
@@ -326,7 +335,8 @@ private slots:
                 row.change(file);
         };
         QCOMPARE(job.run(), SplitOutcome::Failed);
-        const QString cause = QString(row.cause).replace("{source}", job.source).replace("{out}", job.out);
+        const QString cause
+            = QDir::toNativeSeparators(QString(row.cause).replace("{source}", job.source).replace("{out}", job.out));
         QCOMPARE(job.events, start(job.source, job.destination) + processing(three.mid(0, row.shown)) + failure(cause));
         const bool inTheWay = row.setup == Setup::DestinationIsFile || row.setup == Setup::FolderAtChunk2;
         QCOMPARE(entriesOf(job.out).size(), row.complete + inTheWay);
@@ -380,7 +390,8 @@ private slots:
     }
 
     // Split v1 of a file, then an edited v2 of the same length into the same folder,
-    // which fails halfway: v1's batch file would join v2's first chunk with v1's last.
+    // which fails halfway (a folder is in the way of chunk 2): v1's batch file would
+    // join v2's first chunk with v1's last.
     void failureLeavesNoBatchFileOfAnEarlierJob()
     {
         Job job;
@@ -390,10 +401,10 @@ private slots:
         QVERIFY(writeFile(job.source, v2));
         job.onEvent = [&](const QString& event) {
             if (event.endsWith("Processing reportdoc.2"))
-                QVERIFY(QFile::resize(job.source, chunkLength + 500000));
+                QVERIFY(QFile::remove(job.outFile("reportdoc.2")) && QDir().mkpath(job.outFile("reportdoc.2")));
         };
         QCOMPARE(job.run(), SplitOutcome::Failed);
-        QCOMPARE(entriesOf(job.out), QStringList({"reportdoc.1", "reportdoc.3"}));
+        QCOMPARE(entriesOf(job.out), QStringList({"reportdoc.1", "reportdoc.2", "reportdoc.3"}));
         QVERIFY(readFile(job.outFile("reportdoc.1")) == v2.first(chunkLength));
         QVERIFY(readFile(job.outFile("reportdoc.3")) == v1.sliced(2 * chunkLength));
     }
@@ -553,6 +564,9 @@ private slots:
     // go: the copy falls back to the buffer and every chunk comes out whole.
     void copiesAcrossFileSystems()
     {
+#ifndef Q_OS_LINUX
+        QSKIP("the kernel's file-to-file copy, and the tmpfs, are Linux's");
+#endif
         Job job;
         const QByteArray source = job.makeSource("report.doc", 140000000);
         job.splitBy("2", {});
@@ -622,7 +636,7 @@ private slots:
         Job job;
         const qint64 chunk = (qint64(1) << 30) + 1;
         const Lengths marks {0, 2 * chunk - 16, 2 * chunk, 2 * chunk + 1000000};
-        QFile source(job.source = job.tmp.filePath("disk.img"));
+        QFile source(job.source = QDir::toNativeSeparators(job.tmp.filePath("disk.img")));
         QVERIFY(source.open(QIODevice::WriteOnly) && source.resize(marks[3] + 16));
         for (const qint64 mark : marks)
             QVERIFY(source.seek(mark) && source.write(randomBytes(16, quint32(mark))) == 16);
