@@ -26,3 +26,9 @@ set_tests_properties(wine_server_stop PROPERTIES FIXTURES_CLEANUP wine_prefix
 add_test(NAME windows_installer COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/check-installer.sh
     ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${CMAKE_CPACK_COMMAND})
 set_tests_properties(windows_installer PROPERTIES LABELS slow TIMEOUT 600)
+
+# The disk-by-disk flow on drive A:, a floppy drive of the prefix's whose disks are
+# small tmpfs mounts changed at each prompt. Mounting needs root, as in CI.
+add_test(NAME windows_floppy COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/floppy-drive.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(windows_floppy PROPERTIES FIXTURES_REQUIRED wine_prefix TIMEOUT 300
+    ENVIRONMENT "${QUARNIX_WINE_ENVIRONMENT}" SKIP_REGULAR_EXPRESSION "^SKIP: ")

@@ -16,6 +16,7 @@ if [ ! -f "$WINEPREFIX/.quarnix-ready" ]; then
         wineboot --init &&
             wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d minimal:enable_fonts /f &&
             wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f &&
+            wine reg add 'HKLM\Software\Wine\Drives' /v a: /d floppy /f &&
             wineserver --wait
     } </dev/null >"$log" 2>&1; then
         cat "$log"
@@ -23,6 +24,9 @@ if [ ! -f "$WINEPREFIX/.quarnix-ready" ]; then
     fi
     touch "$WINEPREFIX/.quarnix-ready"
 fi
+# Drive A: is a floppy drive whose disk is whatever floppy-disk leads to; there is
+# none in it until a check puts one in. Wine learns its drives when it starts.
+ln -sfn "$WINEPREFIX/floppy-disk" "$WINEPREFIX/dosdevices/a:"
 # The persistent server keeps wine's own processes, started here, for every suite.
 # One still left over from an earlier run of this prefix cannot be made persistent.
 wineserver --kill 2>/dev/null || true
