@@ -10,7 +10,8 @@
 # losetup and the ext2/ext4 formatters make the disks on loop devices that the
 # split job writes floppies on).
 # With --windows it adds what tools/windows/ needs to build Quarnix and its
-# installer for Windows from Debian's Qt source, and to test them under wine.
+# installer for Windows from Debian's Qt source, and to test them under wine
+# (xdotool drives the installed program's window as a user does).
 # Run as root; it does nothing when all is there.
 set -euo pipefail
 
@@ -21,7 +22,7 @@ if [[ "${1:-}" == "--tests" || "${1:-}" == "--windows" ]]; then
 fi
 if [[ "${1:-}" == "--windows" ]]; then
     # dpkg-dev (above) unpacks Qt's source package; perl runs its header generator.
-    packages+=(g++-mingw-w64-x86-64-posix nsis xz-utils perl)
+    packages+=(g++-mingw-w64-x86-64-posix nsis xz-utils perl xdotool)
 fi
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(lintian appstream desktop-file-utils man-db groff-base mandoc python3 librsvg2-bin)

@@ -2,8 +2,10 @@
 # The Windows installer as a user meets it, under wine in a prefix of its own: a
 # silent install puts the program, every DLL and plugin it loads and a Start-menu
 # entry in place; the installed program carries its version resource and opens its
-# main window; the silent uninstall leaves nothing of it behind. The installer is made
-# afresh from the build folder first, as tools/windows/build.sh makes it.
+# main window, where a split made through the window and the system's open-file
+# dialog ends in "Done" with chunks that cmd joins again; the silent uninstall leaves
+# nothing of it behind. The installer is made afresh from the build folder first, as
+# tools/windows/build.sh makes it.
 #   check-installer.sh BUILD_FOLDER VERSION CPACK
 set -euo pipefail
 
@@ -47,13 +49,43 @@ read -r _ xvfb <&3
 read -r display <&3
 export DISPLAY=:$display
 wine "C:\\Program Files\\Quarnix\\quarnix.exe" >>"$work/wine.log" 2>&1 &
-for _ in $(seq 1 300); do
-    xwininfo -root -tree | grep -q '"Quarnix"' && break
-    sleep 0.1
-done
-xwininfo -root -tree | grep -q '"Quarnix"' || fail "the main window did not open"
+window() { # TITLE: the window's id, once it is shown (within 30 s)
+    for _ in $(seq 1 300); do
+        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 && return
+        sleep 0.1
+    done
+    fail "no window \"$1\""
+}
+gone() { # TITLE
+    for _ in $(seq 1 300); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the window \"$1\" stays"
+}
+main=$(window Quarnix)
+
+# A split as a user makes one: the source's browse button (at its place in the
+# form), its name typed into the system's open-file dialog, Split, OK on "Done".
+mkdir "$work/files"
+head -c 3000000 /dev/urandom >"$work/files/report.doc"
+xdotool mousemove --window "$main" 416 29 click 1
+window 'Select file to split\.\.\.' >/dev/null
+xdotool type --delay 10 "Z:${work//\//\\}\\files\\report.doc"
+xdotool key Return
+gone 'Select file to split\.\.\.'
+xdotool mousemove --window "$main" 72 148 click 1
+window Done >/dev/null
+xdotool key Return
+gone Done
 wineserver --kill
 wineserver --wait
+chunks=$(cd "$work/files" && ls | tr '\n' ' ')
+[[ $chunks == "report.doc reportdoc.1 reportdoc.2 reportdoc.3 reportdoc.bat " ]] || fail "split into: $chunks"
+mv "$work/files/report.doc" "$work/report.doc"
+(cd "$work/files" && wine cmd /c reportdoc.bat >/dev/null 2>&1)
+[[ $(cd "$work/files" && ls) == report.doc ]] || fail "the batch file left: $(ls "$work/files")"
+cmp -s "$work/files/report.doc" "$work/report.doc" || fail "the chunks do not join into the source"
 
 # The uninstaller copies itself aside and runs from there; the server's end is its end.
 unset DISPLAY

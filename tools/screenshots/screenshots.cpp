@@ -1,8 +1,9 @@
 // Draws the four windows to PNG files, for the README and for looking at the
 // layouts beside their descriptions, each file's name ending in SUFFIX if given.
-// Runs on any Qt platform, offscreen included, at any scale factor:
+// Runs on any Qt platform, offscreen included, at any scale factor, on the
+// machine's own services: the picker lists the machine's drives.
 //   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 quarnix-screenshots docs/images @2x
-#include "fakeservices.h"
+#include "platform/gui/services.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
 #include "ui/info/frmhelp.h"
@@ -60,21 +61,21 @@ int main(int argc, char* argv[])
     if (!QDir().mkpath(out.path()) || !scratch.isValid() || !enterSampleTree(scratch))
         return 1;
 
-    quarnix::testing::FakeServices fakes;
-    fakes.volumes.entries = { { scratch.path(), QStringLiteral("/media/data (Data)") } };
+    quarnix::platform::SystemServices system;
+    const quarnix::platform::Services services = system.services();
 
     bool ok = true;
-    quarnix::ui::frmMain main(fakes.services());
+    quarnix::ui::frmMain main(services);
     ok &= save(main, out, QStringLiteral("frmMain"));
 
-    auto* picker = new quarnix::ui::frmFolder(main, fakes.services(), &main);
+    auto* picker = new quarnix::ui::frmFolder(main, services, &main);
     ok &= save(*picker, out, QStringLiteral("frmFolder"));
 
-    auto* help = new quarnix::ui::frmHelp(&main);
-    help->findChild<QLabel*>(QStringLiteral("lblDescription"))->show();
-    ok &= save(*help, out, QStringLiteral("frmHelp"));
+    auto* helpWindow = new quarnix::ui::frmHelp(&main);
+    helpWindow->findChild<QLabel*>(QStringLiteral("lblDescription"))->show();
+    ok &= save(*helpWindow, out, QStringLiteral("frmHelp"));
 
-    auto* about = new quarnix::ui::frmAbout(fakes.addresses, &main);
+    auto* about = new quarnix::ui::frmAbout(system.addresses, &main);
     about->load();
     ok &= save(*about, out, QStringLiteral("frmAbout"));
     return ok ? 0 : 1;

@@ -1,5 +1,7 @@
 #include "ui/common/windowlook.h"
 
+#include "platform/gui/systemcolours.h"
+
 #include "ui/common/accessibleroles.h"
 #include "ui/common/layoutfonts.h"
 #include "ui/common/programimages.h"
@@ -91,7 +93,7 @@ void styleHeading(QLabel* label)
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Inactive, QPalette::Highlight));
+    palette.setColor(QPalette::Window, platform::inactiveTitleBarColour(palette));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::Active, QPalette::Base));
     label->setPalette(palette);
     // Named, or the label would take the window's button face role.
