@@ -1,11 +1,14 @@
-// quarnix-bench SOURCE DEST (--size MB | --count N) [--removable]
+// quarnix-bench SOURCE DEST (--size MB | --count N) [--removable] [--at-prompt COMMAND]
 //
 // Runs the split job behind the Split button on real files, headless: every
 // message box is answered Yes or OK, every status line and box goes to standard
 // error, and the last line on standard output gives the time and peak memory.
 // --removable treats the destination as a removable medium, whose files are
-// flushed to the device, to measure what that costs on any disk.
+// flushed to the device, to measure what that costs on any disk. --at-prompt runs
+// COMMAND through the shell at each prompt to change floppy disks, before the
+// prompt is answered, so that a script can change them.
 
+#include "engine/jobtexts.h"
 #include "engine/splitjob.h"
 #include "engine/splitwindow.h"
 #include "processmemory.h"
@@ -18,6 +21,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -30,6 +34,7 @@ public:
     QString number;
     QString size;
     bool bySize = true;
+    QString atPrompt;
     QString lastBoxTitle;
 
     QString sourceText() const override { return source; }
@@ -58,6 +63,8 @@ public:
         err() << '[' << title << "] " << text << Qt::endl;
         if (!details.isEmpty())
             err() << details << Qt::endl;
+        if (!atPrompt.isEmpty() && (title == engine::texts::nextFloppyTitle || title == engine::texts::lastFloppyTitle))
+            std::system(atPrompt.toLocal8Bit().constData()); // what it does shows in the next check
         return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
                                                           : platform::MessageAnswer::Ok;
     }
@@ -84,6 +91,10 @@ public:
     {
         return system_.isFloppyDestination(destination);
     }
+    QString remountFolder(const QString& destination) const override
+    {
+        return system_.remountFolder(destination);
+    }
     bool isFirstFloppyRoot(const QString& destination) const override
     {
         return system_.isFirstFloppyRoot(destination);
@@ -106,7 +117,8 @@ private:
 
 int usage()
 {
-    QTextStream(stderr) << "usage: quarnix-bench SOURCE DEST (--size MB | --count N) [--removable]" << Qt::endl;
+    QTextStream(stderr) << "usage: quarnix-bench SOURCE DEST (--size MB | --count N) [--removable] "
+                           "[--at-prompt COMMAND]" << Qt::endl;
     return 2;
 }
 
@@ -115,12 +127,23 @@ int usage()
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const bool removable = args.size() == 6 && args.at(5) == QLatin1String("--removable");
-    if (args.size() != 5 && !removable)
+    QStringList args = app.arguments();
+    ConsoleWindow window;
+    bool removable = false;
+    while (args.size() > 5) {
+        if (args.at(5) == QLatin1String("--removable")) {
+            removable = true;
+            args.removeAt(5);
+        } else if (args.at(5) == QLatin1String("--at-prompt") && args.size() > 6) {
+            window.atPrompt = args.at(6);
+            args.remove(5, 2);
+        } else {
+            return usage();
+        }
+    }
+    if (args.size() != 5)
         return usage();
 
-    ConsoleWindow window;
     window.source = args.at(1);
     window.destination = args.at(2);
     if (args.at(3) == QLatin1String("--size")) {

@@ -10,6 +10,12 @@
     folder-up.png     the folder picker's Up button: a folder with an arrow
     link-hand.png     the pointer over links: a pointing hand
 
+Each PNG comes with NAME@2x.png and NAME@3x.png, the same picture drawn for
+screens of two and three device pixels to the pixel, which Qt picks by those
+names (on a screen of 1.5 it takes the @2x one and scales it down): rectangles and
+the pixel maps' pixels become blocks of 2 x 2 and 3 x 3 pixels, and the slanting
+edge of the document's folded corner is drawn again at the finer grid.
+
 Only the standard library is used, so the images can be redrawn on any machine
 with Python 3. Run it from anywhere and commit the files it writes.
 
@@ -28,20 +34,22 @@ TRANSPARENT = (0, 0, 0, 0)
 class Canvas:
     """Pixels, with the few drawing operations the images need.
 
-    With alpha the image is written as RGBA and starts transparent; without, as
-    RGB, every pixel to be painted.
+    Drawn in the picture's own pixels, its logical size, and written at `scale`
+    device pixels to each of them. With alpha the image is written as RGBA and
+    starts transparent; without, as RGB, every pixel to be painted.
     """
 
-    def __init__(self, width, height, alpha=True):
+    def __init__(self, width, height, alpha=True, scale=1):
         self.width = width
         self.height = height
         self.alpha = alpha
-        self.px = [[TRANSPARENT] * width for _ in range(height)]
+        self.scale = scale
+        self.px = [[TRANSPARENT] * (width * scale) for _ in range(height * scale)]
 
     @classmethod
-    def from_art(cls, art, colours, alpha):
+    def from_art(cls, art, colours, alpha, scale=1):
         """A pixel map: one character a pixel, `colours` naming each (None: transparent)."""
-        canvas = cls(len(art[0]), len(art), alpha)
+        canvas = cls(len(art[0]), len(art), alpha, scale)
         if any(len(line) != canvas.width for line in art):
             raise SystemExit(f"pixel map rows differ in length: {art!r}")
         for y, line in enumerate(art):
@@ -51,10 +59,17 @@ class Canvas:
         return canvas
 
     def put(self, x, y, colour):
+        """Paints the picture's pixel (x, y): a block of scale x scale device pixels."""
         if 0 <= x < self.width and 0 <= y < self.height:
-            if self.alpha and len(colour) == 3:
-                colour = colour + (255,)
-            self.px[y][x] = colour
+            for dy in range(y * self.scale, (y + 1) * self.scale):
+                for dx in range(x * self.scale, (x + 1) * self.scale):
+                    self.dot(dx, dy, colour)
+
+    def dot(self, dx, dy, colour):
+        """Paints one device pixel."""
+        if self.alpha and len(colour) == 3:
+            colour = colour + (255,)
+        self.px[dy][dx] = colour
 
     def rect(self, x0, y0, x1, y1, colour):
         """Fills the pixels x0..x1, y0..y1 (both inclusive)."""
@@ -76,7 +91,7 @@ class Canvas:
             return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
         colour_type = 6 if self.alpha else 2
-        header = struct.pack(">IIBBBBB", self.width, self.height, 8, colour_type, 0, 0, 0)
+        header = struct.pack(">IIBBBBB", self.width * self.scale, self.height * self.scale, 8, colour_type, 0, 0, 0)
         return (
             b"\x89PNG\r\n\x1a\n"
             + chunk(b"IHDR", header)
@@ -124,8 +139,8 @@ def program_icon_rects(size):
     return rects
 
 
-def program_icon(size):
-    icon = Canvas(size, size)
+def program_icon(size, scale=1):
+    icon = Canvas(size, size, scale=scale)
     for x0, y0, x1, y1, colour in program_icon_rects(size):
         icon.rect(x0, y0, x1, y1, colour)
     return icon
@@ -150,13 +165,13 @@ def program_icon_svg():
     return ("\n".join(lines) + "\n").encode("utf-8")
 
 
-def document_picture():
+def document_picture(scale=1):
     """A sheet of paper with a folded corner and lines of text.
 
     The drop target shows the 32-pixel picture unscaled in a box 23 pixels high,
     so the sheet sits in the picture's upper part and is never cut off.
     """
-    pic = Canvas(32, 32)
+    pic = Canvas(32, 32, scale=scale)
     ink = (64, 64, 64)
     paper = (255, 255, 255)
     fold = (192, 192, 192)
@@ -175,6 +190,8 @@ def document_picture():
         pic.put(right - corner + i, top + i, ink)
     for i in range(1, corner):
         pic.rect(right - corner + 1, top + i, right - corner + i, top + i, fold)
+    if scale > 1:
+        fold_at_device_pixels(pic, right - corner, top, corner, paper, fold)
     pic.rect(right - corner, top, right - corner, top + corner, ink)
     pic.rect(right - corner, top + corner, right, top + corner, ink)
     # Lines of text, shorter on the last line and beside the fold.
@@ -190,13 +207,34 @@ def document_picture():
     return pic
 
 
-def icon_pointer():
+def fold_at_device_pixels(pic, left, top, corner, paper, fold):
+    """The folded corner's slanting edge, stepped by device pixels, not by blocks.
+
+    In the square of the corner, measured in the picture's pixels from its top-left
+    (u across, v down, at each device pixel's centre): the fold is grey where
+    u <= v, its edge paper for one pixel beyond, and the cut-away corner clear
+    after that. At one device pixel to the pixel this is the 1x drawing itself.
+    """
+    s = pic.scale
+    for dy in range(top * s, (top + corner) * s):
+        for dx in range(left * s, (left + corner + 1) * s):
+            u = (dx + 0.5) / s - left
+            v = (dy + 0.5) / s - top
+            if u - v > 1:
+                pic.dot(dx, dy, TRANSPARENT)
+            elif u - v > 0:
+                pic.dot(dx, dy, paper)
+            elif u >= 1:
+                pic.dot(dx, dy, fold)
+
+
+def icon_pointer(scale=1):
     """The pointer over the drop target: a small square within a square.
 
     Black on white edges, so it shows on light and dark backgrounds alike; its hot
     spot is the centre (15, 15).
     """
-    ptr = Canvas(32, 32)
+    ptr = Canvas(32, 32, scale=scale)
     black, white = (0, 0, 0), (255, 255, 255)
     ptr.frame(7, 7, 24, 24, white)
     ptr.frame(8, 8, 23, 23, black)
@@ -278,34 +316,38 @@ HAND = [
 ]
 
 
-def folder_up():
+def folder_up(scale=1):
     if len(FOLDER_UP) != 15 or len(FOLDER_UP[0]) != 17:
         raise SystemExit("the Up button's picture must be 17 x 15 pixels")
-    return Canvas.from_art(FOLDER_UP, FOLDER_UP_COLOURS, alpha=False)
+    return Canvas.from_art(FOLDER_UP, FOLDER_UP_COLOURS, alpha=False, scale=scale)
 
 
-def link_hand():
+def link_hand(scale=1):
     if len(HAND) != 32 or len(HAND[0]) != 32:
         raise SystemExit("the hand pointer must be 32 x 32 pixels")
     if HAND[9][12] != "K" or HAND[9][11] != "." or any("K" in line for line in HAND[:9]):
         raise SystemExit("the hand's fingertip must be the topmost pixel, at x 12, y 9")
-    return Canvas.from_art(HAND, HAND_COLOURS, alpha=True)
+    return Canvas.from_art(HAND, HAND_COLOURS, alpha=True, scale=scale)
 
 
 def main():
     default = pathlib.Path(__file__).resolve().parent.parent / "src" / "ui" / "layout" / "images"
     folder = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else default
     folder.mkdir(parents=True, exist_ok=True)
-    images = {
-        "quarnix-16.png": program_icon(16).png(),
-        "quarnix-32.png": program_icon(32).png(),
-        "quarnix-48.png": program_icon(48).png(),
-        "quarnix.svg": program_icon_svg(),
-        "document-32.png": document_picture().png(),
-        "icon-pointer.png": icon_pointer().png(),
-        "folder-up.png": folder_up().png(),
-        "link-hand.png": link_hand().png(),
+    pictures = {
+        "quarnix-16": lambda scale: program_icon(16, scale),
+        "quarnix-32": lambda scale: program_icon(32, scale),
+        "quarnix-48": lambda scale: program_icon(48, scale),
+        "document-32": document_picture,
+        "icon-pointer": icon_pointer,
+        "folder-up": folder_up,
+        "link-hand": link_hand,
     }
+    images = {"quarnix.svg": program_icon_svg()}
+    for name, draw in pictures.items():
+        images[f"{name}.png"] = draw(1).png()
+        for scale in (2, 3):
+            images[f"{name}@{scale}x.png"] = draw(scale).png()
     for name, data in images.items():
         (folder / name).write_bytes(data)
         print("wrote", folder / name)

@@ -5,14 +5,29 @@
 # code pages it reads them in; Debian's own tools check the package, its desktop
 # metadata and its manual page, and librsvg draws the scalable icon as the
 # desktops do; an X server and xprop read back the window manager hints the
-# windows set). Run as root; it does nothing when all is there.
+# windows set; a session bus with the accessibility bus and its registry, and
+# Python's D-Bus binding, read back what a screen reader gets from the windows;
+# losetup and the ext2/ext4 formatters make the disks on loop devices that the
+# split job writes floppies on).
+# With --windows it adds what tools/windows/ needs to build Quarnix and its
+# installer for Windows from Debian's Qt source, and to test them under wine
+# (xdotool drives the installed program's window as a user does).
+# Run as root; it does nothing when all is there.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core
     dpkg-dev file)
-if [[ "${1:-}" == "--tests" ]]; then
+if [[ "${1:-}" == "--tests" || "${1:-}" == "--windows" ]]; then
     packages+=(wine locales xvfb x11-utils)
+fi
+if [[ "${1:-}" == "--windows" ]]; then
+    # dpkg-dev (above) unpacks Qt's source package; perl runs its header generator.
+    packages+=(g++-mingw-w64-x86-64-posix nsis xz-utils perl xdotool)
+fi
+if [[ "${1:-}" == "--tests" ]]; then
     packages+=(lintian appstream desktop-file-utils man-db groff-base mandoc python3 librsvg2-bin)
+    packages+=(dbus-daemon dbus-bin at-spi2-core python3-dbus)
+    packages+=(mount e2fsprogs)
 fi
 
 missing=()
@@ -29,10 +44,11 @@ if ((${#missing[@]} > 0)); then
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# wine reads batch files in code page 437 under en_US.UTF-8 and in 850 under
-# de_DE.UTF-8; the batch file suite runs them under both.
-if [[ "${1:-}" == "--tests" ]]; then
-    wanted=(en_US.UTF-8 de_DE.UTF-8)
+# wine reads batch files in code page 437 under en_US.UTF-8, in 850 under
+# de_DE.UTF-8 and in 866 under ru_RU.UTF-8; the batch file suites run them under
+# each (the Windows build writes them in the machine's own code page).
+if [[ "${1:-}" == "--tests" || "${1:-}" == "--windows" ]]; then
+    wanted=(en_US.UTF-8 de_DE.UTF-8 ru_RU.UTF-8)
     generate=()
     for locale in "${wanted[@]}"; do
         if ! locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then

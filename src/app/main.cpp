@@ -13,14 +13,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUARNIX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quarnix"));
 
-    quarnix::platform::SystemVolumes volumes;
-    quarnix::platform::QtMessageBoxes messages;
-    quarnix::platform::QtFileChooser chooser;
-    quarnix::platform::DesktopAddressOpener addresses;
-    quarnix::platform::DesktopHelpOpener help;
-    const quarnix::platform::Services services{&volumes, &messages, &chooser, &addresses, &help};
-
-    quarnix::ui::frmMain window(services);
+    quarnix::platform::SystemServices services;
+    quarnix::ui::frmMain window(services.services());
     window.show();
     return app.exec();
 }

@@ -127,9 +127,15 @@ void writeBatchFile(const QString& path, const BatchFileContent& content)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw JobFailure{texts::cannotCreate(path, file.errorString())};
     QByteArray pending;
+    // A write cut short (the disk filled up halfway) says nothing of why; the next
+    // one, for the rest, fails with the system's reason.
     const auto writePending = [&] {
-        if (file.write(pending) != pending.size())
-            throw JobFailure{texts::cannotWrite(path, file.errorString())};
+        for (qint64 written = 0; written < pending.size();) {
+            const qint64 step = file.write(pending.constData() + written, pending.size() - written);
+            if (step <= 0)
+                throw JobFailure{texts::cannotWrite(path, file.errorString())};
+            written += step;
+        }
         pending.clear();
     };
     batchLines(content, [&](const QString& line) {

@@ -1,6 +1,18 @@
 #include "engine/jobtexts.h"
 
+#include <QDir>
+
 namespace quarnix::engine::texts {
+
+namespace {
+
+// As the path fields show it: Qt's file classes hand back '/' on Windows too.
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
 
 QString tooSmall(const QString& fileName, const QString& megabytes)
 {
@@ -23,27 +35,27 @@ QString unsafeName(const QString& fileName)
 
 QString cannotRead(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Cannot read %1: %2").arg(path, reason);
+    return QStringLiteral("Cannot read %1: %2").arg(shown(path), reason);
 }
 
 QString cannotCreate(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Cannot create %1: %2").arg(path, reason);
+    return QStringLiteral("Cannot create %1: %2").arg(shown(path), reason);
 }
 
 QString cannotWrite(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Cannot write %1: %2").arg(path, reason);
+    return QStringLiteral("Cannot write %1: %2").arg(shown(path), reason);
 }
 
 QString notAFile(const QString& path)
 {
-    return QStringLiteral("%1 is not a file.").arg(path);
+    return QStringLiteral("%1 is not a file.").arg(shown(path));
 }
 
 QString sourceChanged(const QString& path)
 {
-    return QStringLiteral("%1 changed while it was being split.").arg(path);
+    return QStringLiteral("%1 changed while it was being split.").arg(shown(path));
 }
 
 QString notANumber(const QString& text)
@@ -68,12 +80,28 @@ QString tooManyChunks(int maximum)
 
 QString nameTooLong(const QString& fileName, const QString& folder)
 {
-    return QStringLiteral("The name %1 is too long for a file in %2.").arg(fileName, folder);
+    return QStringLiteral("The name %1 is too long for a file in %2.").arg(fileName, shown(folder));
 }
 
 QString driveNotReady(const QString& destination)
 {
-    return QStringLiteral("The free space of %1 cannot be read: the drive is not ready.").arg(destination);
+    return QStringLiteral("The free space of %1 cannot be read: the drive is not ready.").arg(shown(destination));
+}
+
+QString noLongerOnFloppy(const QString& destination)
+{
+    return QStringLiteral("%1 is no longer on a floppy disk: the drive is not ready.").arg(shown(destination));
+}
+
+QString overwritesSource(const QString& path, const QString& source)
+{
+    return QStringLiteral("The split would write over the source file: %1 leads to %2.").arg(shown(source), shown(path));
+}
+
+QString changeDisk(const QString& mountFolder)
+{
+    return QStringLiteral("To change the disk, unmount it from %1, swap the disks and mount the next one at %1 "
+                          "again; then press OK.").arg(mountFolder);
 }
 
 } // namespace quarnix::engine::texts

@@ -40,6 +40,8 @@ QString nameTooShort(const QString& fileName);
 QString tooManyChunks(int maximum);
 QString nameTooLong(const QString& fileName, const QString& folder);
 QString driveNotReady(const QString& destination);
+QString noLongerOnFloppy(const QString& destination);
+QString overwritesSource(const QString& path, const QString& source);
 inline const QString outOfMemory = QStringLiteral("There is not enough memory for the split.");
 
 inline const QString floppyQuestionTitle = QStringLiteral("Suggestion");
@@ -57,5 +59,7 @@ inline const QString nextFloppy = QStringLiteral(
 inline const QString lastFloppyTitle = QStringLiteral("Enter last floppy");
 inline const QString lastFloppy = QStringLiteral(
     "The current disk in the drive is full. Enter last floppy in the drive and press Ok when ready.");
+// The disk prompts' detail where disks are changed by mounting them.
+QString changeDisk(const QString& mountFolder);
 
 } // namespace quarnix::engine::texts

@@ -26,10 +26,23 @@ bool RemovableMedia::confirmFloppy()
 {
     const auto answer = window_.showMessage(texts::floppyQuestionTitle, texts::floppyQuestion,
                                             MessageIcon::Question, MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes)
+    floppy_ = answer == MessageAnswer::Yes;
+    if (floppy_)
         return true;
     window_.openFolderPicker();
     return false;
+}
+
+bool RemovableMedia::decideFloppySplit()
+{
+    floppy_ = floppy_ || isFloppyDestination();
+    return floppy_;
+}
+
+void RemovableMedia::checkDiskInDrive() const
+{
+    if (floppy_ && !isFloppyDestination())
+        throw JobFailure{texts::noLongerOnFloppy(window_.destinationText())};
 }
 
 bool RemovableMedia::checkInitialSpace(qint64 chunkSize)
@@ -56,6 +69,7 @@ void RemovableMedia::waitForLastDisk(qint64 threshold)
 
 qint64 RemovableMedia::freeSpace() const
 {
+    checkDiskInDrive();
     const auto free = volumes_.freeSpace(window_.destinationText());
     if (!free)
         throw JobFailure{texts::driveNotReady(window_.destinationText())};
@@ -64,9 +78,11 @@ qint64 RemovableMedia::freeSpace() const
 
 void RemovableMedia::waitForDisk(qint64 threshold, const QString& title, const QString& text)
 {
-    while (isFloppyDestination() && freeSpace() <= threshold) {
+    while (freeSpace() <= threshold) {
+        const QString mountFolder = volumes_.remountFolder(window_.destinationText());
         window_.setBusyPointer(false);
-        window_.showMessage(title, text, MessageIcon::Information, MessageButtons::Ok);
+        window_.showMessage(title, text, MessageIcon::Information, MessageButtons::Ok,
+                            mountFolder.isEmpty() ? QString() : texts::changeDisk(mountFolder));
         window_.setBusyPointer(true);
     }
 }

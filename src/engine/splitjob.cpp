@@ -3,15 +3,18 @@
 #include "engine/batchfile.h"
 #include "engine/chunkcopier.h"
 #include "engine/chunkplan.h"
+#include "engine/freshfile.h"
 #include "engine/jobfailure.h"
 #include "engine/jobtexts.h"
 #include "engine/numbertext.h"
 #include "engine/removablemedia.h"
 #include "engine/splitwindow.h"
 #include "platform/devicesync.h"
+#include "platform/fileentry.h"
 #include "platform/filenamelimit.h"
 #include "platform/pathrules.h"
 #include "platform/volumes.h"
+#include "platform/writeguard.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,7 +90,7 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     const qint64 size = chunkSize(length);
     if (refuseTooSmall(fileName, length, size))
         return SplitOutcome::Stopped;
-    if (media.isFloppyDestination() && !media.checkInitialSpace(size))
+    if (media.decideFloppySplit() && !media.checkInitialSpace(size))
         return SplitOutcome::Stopped;
 
     const auto prefix = chunkPrefix(fileName);
@@ -97,6 +100,7 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     if (!plan)
         throw JobFailure{texts::tooManyChunks(maxChunkCount)};
     checkNameLength(*prefix);
+    refuseWritingOverSource(*plan, *prefix);
     // A floppy or a stick is taken out when the job says so: what it holds by then
     // must be on it, not in the system's memory. A fixed disk is left to the system.
     const bool sync = volumes_.isRemovable(window_.destinationText());
@@ -105,6 +109,7 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     const QString batchName = batchFileName(*prefix);
     window_.setStatus(texts::completing + batchName);
     window_.repaintStatus();
+    media.checkDiskInDrive();
     writeBatchFile(outputPath(batchName),
                    {*prefix, *plan, fileName, !volumes_.isFirstFloppyRoot(window_.destinationText())});
     if (sync)
@@ -179,18 +184,44 @@ void SplitJob::checkNameLength(const QString& prefix) const
         throw JobFailure{texts::nameTooLong(batchName, window_.destinationText())};
 }
 
+// Every chunk file and the batch file replace whatever has their names. The source
+// may be one of those files, reached through a link (report.doc leading to
+// reportdoc.2): replacing it would destroy the very file being split.
+void SplitJob::refuseWritingOverSource(const ChunkPlan& plan, const QString& prefix) const
+{
+    QStringList names {batchFileName(prefix)};
+    for (int number = 1; number <= plan.count; ++number)
+        names << chunkFileName(prefix, number);
+    if (const auto name = platform::entryOf(window_.sourceText(), window_.destinationText(), names))
+        throw JobFailure{texts::overwritesSource(outputPath(*name), window_.sourceText())};
+}
+
 void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync)
 {
     QFile source(window_.sourceText());
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw JobFailure{texts::cannotRead(source.fileName(), source.errorString())};
+    // Length and time alone miss a rewrite whose writer put them back.
+    platform::WriteGuard guard;
+    QString reason;
+    if (!guard.start(source, reason))
+        throw JobFailure{texts::cannotRead(source.fileName(), reason)};
     ChunkCopier copier(source);
-    // Asking the mount table after every chunk would cost an ordinary split dearly.
-    const bool floppy = media.isFloppyDestination();
+    const bool floppy = media.isFloppySplit();
+    // A batch file of this job's name describes chunks from an earlier job, which
+    // this one is about to replace: it goes first, so that no failure can leave it
+    // beside chunks it does not describe. A floppy split clears every disk of it.
+    const QString batchPath = outputPath(batchFileName(prefix));
+    const auto makeWayFor = [&](int number) {
+        media.checkDiskInDrive();
+        if (number == 1 || floppy)
+            clearName(batchPath);
+    };
     for (int number = 1; number < plan.count; ++number) {
         const QString name = chunkFileName(prefix, number);
         showProcessing(name);
         copier.read(plan.offsetOf(number), plan.lengthOf(number));
+        makeWayFor(number);
         copier.write(outputPath(name), sync);
         if (floppy) {
             // The user changes the disk at the prompt: the chunk must be on it by name too.
@@ -205,11 +236,14 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
     const QString name = chunkFileName(prefix, plan.count);
     copier.read(plan.offsetOf(plan.count), plan.lengthOf(plan.count));
     showProcessing(name);
+    makeWayFor(plan.count);
     copier.write(outputPath(name), sync);
 
-    // Chunks cut from a file that changed under the job would not join into it.
+    // Chunks cut from a file that changed under the job would not join into it. The
+    // guard sees writes; length and time still tell where it cannot watch.
     const QFileInfo after(source.fileName());
-    if (!after.isFile() || after.size() != plan.sourceLength || after.lastModified() != sourceModified_)
+    if (guard.wasWritten() || !after.isFile() || after.size() != plan.sourceLength
+        || after.lastModified() != sourceModified_)
         throw JobFailure{texts::sourceChanged(source.fileName())};
 }
 

@@ -43,6 +43,7 @@ private:
     [[nodiscard]] bool refuseUnsafeName(const QString& fileName);
     [[nodiscard]] bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
     void checkNameLength(const QString& prefix) const;
+    void refuseWritingOverSource(const ChunkPlan& plan, const QString& prefix) const;
     void writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync);
     void syncDestination() const;
     void showProcessing(const QString& chunkName);

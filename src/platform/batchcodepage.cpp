@@ -16,15 +16,18 @@ std::optional<QByteArray> encodeForBatchFile(const QString& text)
         return QByteArray();
     const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
     const int wideLength = int(text.size());
+    // A machine set to use UTF-8 as its OEM code page reads every name exactly, but
+    // the system refuses to say whether a default character was used for it.
+    const bool utf8 = GetOEMCP() == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
-    const int size = WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, wide, wideLength, nullptr, 0,
-                                         nullptr, &usedDefault);
+    BOOL* const usedDefaultOut = utf8 ? nullptr : &usedDefault;
+    const int size = WideCharToMultiByte(CP_OEMCP, flags, wide, wideLength, nullptr, 0, nullptr, usedDefaultOut);
     if (size <= 0 || usedDefault)
         return std::nullopt;
     QByteArray encoded(size, Qt::Uninitialized);
-    WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, wide, wideLength, encoded.data(), size,
-                        nullptr, &usedDefault);
-    if (usedDefault)
+    if (WideCharToMultiByte(CP_OEMCP, flags, wide, wideLength, encoded.data(), size, nullptr, usedDefaultOut) != size
+        || usedDefault)
         return std::nullopt;
     return encoded;
 }

@@ -99,10 +99,25 @@ QString trimmedPath(const QString& text, PathStyle style)
     return text.mid(first, last - first);
 }
 
+namespace {
+
+// The drive's number, empty when `device` is no floppy node.
+QString floppyDriveNumber(const QString& device)
+{
+    static const QRegularExpression floppy(QStringLiteral("^/(?:.*/)?fd(0|[1-9][0-9]*)$"));
+    return floppy.match(device).captured(1);
+}
+
+} // namespace
+
 bool isFloppyDevice(const QString& device)
 {
-    static const QRegularExpression floppy(QStringLiteral("^/dev/fd[0-9]+$"));
-    return floppy.match(device).hasMatch();
+    return !floppyDriveNumber(device).isEmpty();
+}
+
+bool isFirstFloppyDevice(const QString& device)
+{
+    return floppyDriveNumber(device) == QLatin1String("0");
 }
 
 } // namespace quarnix::platform

@@ -49,7 +49,12 @@ QString driveSpecOf(const QString& destination, PathStyle style);
 // name may end in one, and is taken exactly as it is.
 QString trimmedPath(const QString& text, PathStyle style);
 
-// A floppy device node such as /dev/fd0.
+// A floppy drive's device node: an absolute path whose name is fd and the drive's
+// number, /dev/fd0 or a node of that name made elsewhere. A bare name such as a
+// tmpfs called "fd0" is no device node.
 bool isFloppyDevice(const QString& device);
+
+// The node of the first floppy drive, fd0.
+bool isFirstFloppyDevice(const QString& device);
 
 } // namespace quarnix::platform

@@ -63,12 +63,20 @@ bool SystemVolumes::isFloppyDestination(const QString& destination) const
     return volume && isFloppyDevice(volume->device);
 }
 
+QString SystemVolumes::remountFolder(const QString& destination) const
+{
+    if (style_ == PathStyle::Windows)
+        return {};
+    const auto volume = mounts_.volumeOf(destination);
+    return volume && isFloppyDevice(volume->device) ? toDisplayPath(volume->rootPath, style_) : QString();
+}
+
 bool SystemVolumes::isFirstFloppyRoot(const QString& destination) const
 {
     if (style_ == PathStyle::Windows)
         return destination.toUpper() == QLatin1String("A:");
     const auto volume = mounts_.volumeOf(destination);
-    return volume && volume->device == QLatin1String("/dev/fd0") && qtPath(destination) == volume->rootPath;
+    return volume && isFirstFloppyDevice(volume->device) && qtPath(destination) == volume->rootPath;
 }
 
 bool SystemVolumes::isRemovable(const QString& destination) const

@@ -30,8 +30,15 @@ public:
 
     virtual PathStyle pathStyle() const = 0;
 
-    // The destination writes straight to a floppy disk, disk by disk.
+    // The destination writes straight to a floppy disk, disk by disk. Asked again
+    // during a floppy split, it tells whether a disk is still in the drive: on Linux
+    // a destination whose disk was unmounted lies on another volume, or nowhere.
     virtual bool isFloppyDestination(const QString& destination) const = 0;
+
+    // Where disks are changed by mounting them (Linux): the folder the floppy that
+    // holds `destination` is mounted on, where the next disk must be mounted for the
+    // job to find it. Empty where the drive itself takes the next disk (Windows).
+    virtual QString remountFolder(const QString& destination) const = 0;
 
     // The destination is the root of the first floppy drive: a batch file there
     // must not delete itself.
@@ -63,6 +70,7 @@ public:
 
     PathStyle pathStyle() const override;
     bool isFloppyDestination(const QString& destination) const override;
+    QString remountFolder(const QString& destination) const override;
     bool isFirstFloppyRoot(const QString& destination) const override;
     bool isRemovable(const QString& destination) const override;
     [[nodiscard]] std::optional<qint64> freeSpace(const QString& destination) const override;

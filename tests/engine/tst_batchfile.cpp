@@ -133,10 +133,12 @@ private slots:
         // Windows drops a trailing dot or blank and would name another file.
         QTest::newRow("trailing dot") << "report.doc." << false;
         QTest::newRow("trailing blank") << "report.doc " << false;
+#ifndef Q_OS_WIN // there the machine's own code page decides, as engine_batchcmd checks in three
         // A byte that a US and a Western European machine read as different characters.
         for (const QString name : {"reporø.doc", "Ø.doc", "×.doc", "®.doc", "©.doc", "¢.doc", "¥.doc", "ã.doc",
                  "Á.doc", "õ.doc", "日本.doc", "cafe\u0301.doc"})
             QTest::newRow(qPrintable("code page " + name)) << name << false;
+#endif
     }
 
     void names()
@@ -146,6 +148,7 @@ private slots:
         QCOMPARE(engine::isBatchSafeName(name), safe);
     }
 
+#ifndef Q_OS_WIN // Windows writes in its own code page, which engine_batchcmd checks in three
     // Every character of the two OEM code pages, read off iconv: one goes out as its
     // byte only where both code pages give that byte the same character.
     void codePageMeansTheSameToBothReaders()
@@ -180,6 +183,7 @@ private slots:
         for (char16_t control = 0x80; control < 0xA0; ++control)
             QCOMPARE(platform::encodeForBatchFile(QString(QChar(control))), std::nullopt);
     }
+#endif
 
     // The largest batch file there can be, 32,766 chunks of a 200-character name
     // (22 MB), is written without being held in memory: the writing process grows

@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("floppy device /dev/fd1") << QString::number(isFloppyDevice("/dev/fd1")) << "1";
         QTest::newRow("no floppy device /dev/fd") << QString::number(isFloppyDevice("/dev/fd")) << "0";
         QTest::newRow("no floppy device /dev/fd0p1") << QString::number(isFloppyDevice("/dev/fd0p1")) << "0";
+        QTest::newRow("no floppy device: a name, no node") << QString::number(isFloppyDevice("fd0")) << "0";
     }
 
     void rules()

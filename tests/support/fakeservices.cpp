@@ -19,10 +19,8 @@ platform::MessageAnswer FakeMessageBoxes::show(QWidget*, const QString& title, c
 
 bool FakeVolumes::isFloppyDestination(const QString& destination) const
 {
-    if (style == platform::PathStyle::Windows)
-        return platform::isFloppyDriveText(destination);
     for (const QString& floppy : floppies) {
-        if (destination == floppy || destination.startsWith(floppy + u'/'))
+        if (destination == floppy || destination.startsWith(floppy + platform::separator(style)))
             return true;
     }
     return false;
@@ -30,8 +28,6 @@ bool FakeVolumes::isFloppyDestination(const QString& destination) const
 
 bool FakeVolumes::isFirstFloppyRoot(const QString& destination) const
 {
-    if (style == platform::PathStyle::Windows)
-        return destination.toUpper() == QLatin1String("A:");
     return !firstFloppyRoot.isEmpty() && destination == firstFloppyRoot;
 }
 

@@ -44,6 +44,7 @@ class FakeVolumes final : public platform::Volumes {
 public:
     platform::PathStyle pathStyle() const override { return style; }
     bool isFloppyDestination(const QString& destination) const override;
+    QString remountFolder(const QString&) const override { return {}; }
     bool isFirstFloppyRoot(const QString& destination) const override;
     bool isRemovable(const QString& destination) const override
     {

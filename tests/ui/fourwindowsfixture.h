@@ -5,6 +5,7 @@
 
 #include "fakeservices.h"
 #include "testfiles.h"
+#include "ui/common/captionfit.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
 #include "ui/info/frmhelp.h"
@@ -52,38 +53,6 @@ inline void click(const QWidget* window, const char* control)
 inline const QString notReady
     = u"Device not ready|There is no media in the drive. Please insert the media and try again.|warning|OK"_s;
 
-// The labels and buttons of `window` whose caption does not fit its box in the font
-// it is drawn with, and the fields whose text does not. A label wraps at word
-// boundaries inside its box, so a long word sticks out sideways and too many lines
-// stick out below; a button's caption is drawn inside the style's contents rectangle.
-inline QStringList clippedCaptions(const QWidget* window)
-{
-    QStringList clipped;
-    for (const QWidget* control : window->findChildren<QWidget*>()) {
-        QSize room = control->contentsRect().size();
-        QSize needed;
-        if (const auto* label = qobject_cast<const QLabel*>(control)) {
-            const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-            // Laid out in a box of unlimited height: Qt stops at the box's bottom otherwise.
-            needed = label->fontMetrics()
-                         .boundingRect(QRect(0, 0, room.width(), 10000), flags, label->text())
-                         .size();
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const auto contents = button->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents
-                                                                   : QStyle::SE_PushButtonContents;
-            room = button->style()->subElementRect(contents, &option, button).size();
-            needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-        } else if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
-            needed = field->fontMetrics().size(0, field->text());
-        }
-        if (needed.boundedTo(room) != needed)
-            clipped.append(control->objectName());
-    }
-    return clipped;
-}
-
 struct FourWindows {
     // In the order they are made: the main window last, on the fakes.
     const QString startFolder = QDir::currentPath();
@@ -95,7 +64,7 @@ struct FourWindows {
     explicit FourWindows(platform::PathStyle style = platform::nativePathStyle())
         : main((fakes.volumes.style = style, fakes.services()))
     {
-        fakes.volumes.entries = { { folder.path(), "Data" }, { "/", "System" } };
+        fakes.volumes.entries = { { folder.path(), "Data" }, { QDir::rootPath(), "System" } };
         QVERIFY2(activate(&main), "the main window did not become active");
     }
     // Back in the folder the test started in before the fixture's folder goes.
@@ -135,7 +104,11 @@ struct FourWindows {
         [&] { QVERIFY(writeFile(path(name), bytes)); }();
         return path(name);
     }
-    QString path(const QString& relative) const { return QDir::cleanPath(folder.filePath(relative)); }
+    // As the path fields and the picker show it.
+    QString path(const QString& relative) const
+    {
+        return QDir::toNativeSeparators(QDir::cleanPath(folder.filePath(relative)));
+    }
 
     // Every message box shown, as "title|text|icon|buttons".
     QStringList messages() const

@@ -1,65 +1,230 @@
-// What assistive technology reads in each window: walking the window's accessible
-// tree as a screen reader does, every item has a name, except the decorative lines,
-// which read as separators.
+// What assistive technology reads in each window, and whether the greyed labels
+// can be read. Walking each window's accessible tree as a screen reader does: the
+// window reads as a window or a dialog, nothing inside it as one; every item has a
+// name, except the decorative lines, which read as separators; a label is read by
+// the text it shows; a drop-down list is labelled by its caption; only what has
+// the focus says so. Then once on a real AT-SPI bus, read back from the registry by
+// another process as a screen reader reads it (the runner, on-accessibility-bus.sh,
+// gives the suite its own X server, session bus and accessibility bus).
 
 #include "fourwindowsfixture.h"
 
 #include <QAccessible>
 
+#include <cmath>
+
 using namespace quarnix::testing;
 
 namespace {
 
-// Every item below `item`, as "object name, role in hex": the separators, and
-// the others that have no name.
-void walk(QAccessibleInterface* item, QStringList& unnamed, QStringList& separators)
-{
-    for (int i = 0; i < item->childCount(); ++i) {
-        QAccessibleInterface* child = item->child(i);
-        if (!child)
-            continue;
-        const QString what = (child->object() ? child->object()->objectName() : QString()) + u' '
-            + QString::number(int(child->role()), 16);
+// Every item below `item`, as "object name, role in hex", that breaks a rule; and
+// the separators.
+struct Walk {
+    QStringList faults, separators;
+
+    void below(QAccessibleInterface* item)
+    {
+        for (int i = 0; i < item->childCount(); ++i) {
+            if (QAccessibleInterface* child = item->child(i)) {
+                check(child, item);
+                below(child);
+            }
+        }
+    }
+
+    void check(QAccessibleInterface* child, QAccessibleInterface* parent)
+    {
+        QObject* object = child->object() ? child->object() : parent->object();
+        const QString what = object->objectName() + u' ' + QString::number(int(child->role()), 16);
+        const QString name = child->text(QAccessible::Name);
+        const auto* label = qobject_cast<const QLabel*>(child->object());
         if (child->role() == QAccessible::Separator)
             separators << what;
-        else if (child->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed << what;
-        walk(child, unnamed, separators);
-    }
-}
-
-} // namespace
-
-class AccessibleNamesTest : public QObject {
-    Q_OBJECT
-private slots:
-    void everyItemNamedOrSeparator_data()
-    {
-        QTest::addColumn<Window>("window");
-        QTest::addColumn<int>("lines"); // decorative lines drawn on it
-        QTest::newRow("main window") << Window::Main << 8;
-        QTest::newRow("folder picker") << Window::Picker << 4;
-        QTest::newRow("help") << Window::Help << 24;
-        QTest::newRow("About") << Window::About << 8;
-    }
-
-    void everyItemNamedOrSeparator()
-    {
-        QFETCH(Window, window);
-        QFETCH(int, lines);
-        FourWindows windows;
-        QWidget* shown = windows.open(window);
-        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(shown);
-        QVERIFY(root);
-        QCOMPARE(root->text(QAccessible::Name), shown->windowTitle());
-        QStringList unnamed, separators;
-        walk(root, unnamed, separators);
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
-        QCOMPARE(separators.size(), lines);
-        for (const QString& separator : separators)
-            QVERIFY2(separator.startsWith(u"Line"), qPrintable(separator));
+        else if (name.trimmed().isEmpty())
+            faults << what + u" unnamed"_s;
+        if (label && !label->text().isEmpty() && name != label->text())
+            faults << what + u" reads \""_s + name + u"\", not its text"_s;
+        // AT-SPI gives a window, a dialog and a border alike the role of a window.
+        if (child->role() == QAccessible::Window || child->role() == QAccessible::Dialog
+            || child->role() == QAccessible::Border)
+            faults << what + u" reads as a window"_s;
+        if (child->role() == QAccessible::ComboBox && child->relations(QAccessible::Label).isEmpty())
+            faults << what + u" has no caption"_s;
+        if (child->state().focused && object != QApplication::focusWidget())
+            faults << what + u" says it has the focus"_s;
     }
 };
 
-QTEST_MAIN(AccessibleNamesTest)
+// WCAG's contrast of the darkest and lightest colours in the picture.
+double contrastOf(const QImage& picture)
+{
+    const auto luminance = [](QRgb pixel) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) + 0.0722 * linear(qBlue(pixel));
+    };
+    double darkest = 1, lightest = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            darkest = std::min(darkest, luminance(picture.pixel(x, y)));
+            lightest = std::max(lightest, luminance(picture.pixel(x, y)));
+        }
+    }
+    return (lightest + 0.05) / (darkest + 0.05);
+}
+
+struct Reading {
+    Window window;
+    QAccessible::Role role;
+    int lines; // decorative lines drawn on it
+    std::function<void(FourWindows&)> setUp = [](FourWindows&) {};
+};
+
+struct Greyed {
+    Window window;
+    const char* label;
+    std::function<void(FourWindows&)> show;
+    QPalette scheme;
+};
+
+// A dark scheme as desktops set one: light text on dark grey, the disabled text
+// grey in between.
+QPalette darkScheme()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    for (const auto role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text })
+        dark.setColor(role, Qt::white), dark.setColor(QPalette::Disabled, role, QColor(0x7f, 0x7f, 0x7f));
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    return dark;
+}
+
+const QString inProgress = u"Wait... split operation is in progress..."_s;
+
+QStringList announced; // names announced by the status line, in order
+
+} // namespace
+
+Q_DECLARE_METATYPE(Reading)
+Q_DECLARE_METATYPE(Greyed)
+
+class AccessibleTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Qt's bridge to the accessibility bus comes up once it has reached the bus.
+    void initTestCase() { QVERIFY(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10'000)); }
+
+    void whatAScreenReaderReads_data()
+    {
+        QTest::addColumn<Reading>("row");
+        QTest::newRow("main window, a split running") << Reading { Window::Main, QAccessible::Window, 8,
+            [](FourWindows& f) { f.main.setStatus(inProgress); } };
+        QTest::newRow("folder picker") << Reading { Window::Picker, QAccessible::Dialog, 4 };
+        QTest::newRow("help") << Reading { Window::Help, QAccessible::Window, 24 };
+        QTest::newRow("About") << Reading { Window::About, QAccessible::Window, 8 };
+    }
+
+    void whatAScreenReaderReads()
+    {
+        QFETCH(Reading, row);
+        FourWindows f;
+        QWidget* shown = f.open(row.window);
+        row.setUp(f);
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(shown);
+        QVERIFY(root);
+        QCOMPARE(root->role(), row.role);
+        QCOMPARE(root->text(QAccessible::Name), shown->windowTitle());
+        Walk walk;
+        walk.below(root);
+        QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join(u", ")));
+        QCOMPARE(walk.separators.size(), row.lines);
+        for (const QString& separator : walk.separators)
+            QVERIFY2(separator.startsWith(u"Line"), qPrintable(separator));
+    }
+
+    // A split shows its steps in the status line: a status bar that reads what it
+    // shows, and tells of each new text as it comes.
+    void statusLineAnnouncesASplit()
+    {
+        FourWindows f;
+        f.fakes.chooser.choices << f.file(u"sample.bin"_s, QByteArray(3'000'000, 'q'));
+        f.click("cmdBrowse");
+        QString read;
+        QAccessibleInterface* status = QAccessible::queryAccessibleInterface(f.get("lblStatus"));
+        f.fakes.messages.onShow = [&](auto&) { read = status->text(QAccessible::Name); };
+        announced.clear();
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::NameChanged && event->object()->objectName() == u"lblStatus")
+                announced << event->object()->property("text").toString();
+        });
+        f.click("cmdSplit");
+        QAccessible::installUpdateHandler(nullptr);
+        QCOMPARE(status->role(), QAccessible::StatusBar);
+        QCOMPARE(read, u"The split operation has been completed."_s);
+        QCOMPARE(announced,
+            (QStringList { inProgress, inProgress + u"Processing samplebin.1"_s, inProgress + u"Processing samplebin.2"_s,
+                inProgress + u"Processing samplebin.3"_s, u"Wait... split operation completed...Processing samplebin.bat"_s,
+                u"The split operation has been completed."_s, QString() }));
+    }
+
+    // On the real bus, read back by another process: each window is announced as a
+    // window or a dialog, the split modes as a panel (a grouping), and the status
+    // line by what it says.
+    void readFromTheRegistry()
+    {
+        FourWindows f;
+        for (const Window window : { Window::Help, Window::About, Window::Picker })
+            f.open(window);
+        f.main.setStatus(inProgress);
+        QProcess reader;
+        reader.start(QStringLiteral(QUARNIX_ATSPI_READER));
+        // The program answers the reader from its event loop, which runs meanwhile.
+        QVERIFY(QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 60'000));
+        QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
+        const QStringList read = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n');
+        QStringList windows = read.filter(QRegularExpression(u"^  \\S"_s));
+        windows.sort();
+        QCOMPARE(windows,
+            (QStringList { u"  dialog|Where to split..."_s, u"  frame|About..."_s, u"  frame|Help"_s, u"  frame|Quarnix"_s }));
+        QVERIFY(read.contains(u"    panel|Split mode"_s));
+        QVERIFY(read.contains(u"    status bar|"_s + inProgress));
+    }
+
+    // The greyed labels that tell something stand at 4.5 : 1 against the window,
+    // measured on the pixels drawn, in the default scheme and in a dark one.
+    void greyedLabelsReadable_data()
+    {
+        QTest::addColumn<Greyed>("row");
+        const auto status = [](FourWindows& f) { f.main.setStatus(inProgress); };
+        const auto hint = [](FourWindows& f) {
+            QWidget* link = f.main.secondaryWindows().helpWindow()->findChild<QWidget*>(u"lblDownload"_s);
+            // From the window's surface onto the link, as the pointer arrives there.
+            QTest::mouseMove(link->window()->windowHandle(), QPoint(2, 2));
+            QTest::mouseMove(link->window()->windowHandle(), link->geometry().center());
+        };
+        QTest::newRow("status line") << Greyed { Window::Main, "lblStatus", status, QPalette() };
+        QTest::newRow("status line, dark") << Greyed { Window::Main, "lblStatus", status, darkScheme() };
+        QTest::newRow("help hint") << Greyed { Window::Help, "lblDescription", hint, QPalette() };
+        QTest::newRow("help hint, dark") << Greyed { Window::Help, "lblDescription", hint, darkScheme() };
+    }
+
+    void greyedLabelsReadable()
+    {
+        QFETCH(Greyed, row);
+        const QPalette before = QApplication::palette();
+        if (row.scheme.resolveMask() != 0)
+            QApplication::setPalette(row.scheme);
+        FourWindows f;
+        QWidget* window = f.open(row.window);
+        row.show(f);
+        auto* label = child<QLabel>(window, row.label);
+        QVERIFY(label->isVisible() && !label->isEnabled());
+        const double contrast = contrastOf(window->grab(label->geometry()).toImage());
+        QApplication::setPalette(before);
+        QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast, 'f', 2)));
+    }
+};
+
+QTEST_MAIN(AccessibleTest)
 #include "tst_accessible.moc"

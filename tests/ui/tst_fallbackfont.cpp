@@ -40,7 +40,7 @@ private slots:
         QWidget* shown = windows.open(window);
         const QString family = QFontInfo(shown->font()).family();
         QVERIFY2(!hiddenFaces.contains(family), qPrintable(family));
-        QVERIFY2(clippedCaptions(shown).isEmpty(), qPrintable(clippedCaptions(shown).join(u' ')));
+        QVERIFY2(quarnix::ui::unfittedCaptions(shown).isEmpty(), qPrintable(quarnix::ui::unfittedCaptions(shown).join(u' ')));
 
         // One step wider, the tightest caption no longer fits: the narrowing is what
         // the captions need in this face, not a fixed proportion.
@@ -52,7 +52,7 @@ private slots:
             font.setStretch(wider);
             control->setFont(font);
         }
-        QVERIFY(!clippedCaptions(shown).isEmpty());
+        QVERIFY(!quarnix::ui::unfittedCaptions(shown).isEmpty());
     }
 };
 

@@ -177,7 +177,7 @@ private slots:
         // Every caption fits its box unclipped in the font in use, and so does the
         // longest line the program puts into the status line.
         f.main.setStatus(u"Wait... split operation is in progress...Processing reportdoc.12"_s);
-        QVERIFY2(clippedCaptions(&f.main).isEmpty(), qPrintable(clippedCaptions(&f.main).join(u' ')));
+        QVERIFY2(quarnix::ui::unfittedCaptions(&f.main).isEmpty(), qPrintable(quarnix::ui::unfittedCaptions(&f.main).join(u' ')));
     }
 
     void leaveFieldCheck_data()

@@ -1,7 +1,9 @@
 // Draws the four windows to PNG files, for the README and for looking at the
-// layouts beside their descriptions. Runs on any Qt platform, offscreen included:
-//   QT_QPA_PLATFORM=offscreen quarnix-screenshots docs/images
-#include "fakeservices.h"
+// layouts beside their descriptions, each file's name ending in SUFFIX if given.
+// Runs on any Qt platform, offscreen included, at any scale factor, on the
+// machine's own services: the picker lists the machine's drives.
+//   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 quarnix-screenshots docs/images @2x
+#include "platform/gui/services.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
 #include "ui/info/frmhelp.h"
@@ -15,12 +17,15 @@
 
 namespace {
 
-// Closing a secondary window deletes it, so they are shown and left open.
+QString suffix;
+
+// Closing a secondary window deletes it, so they are shown and left open. At a
+// scale factor other than 1 the picture has the window's device pixels.
 bool save(QWidget& window, const QDir& folder, const QString& name)
 {
     window.show();
     QCoreApplication::processEvents();
-    const bool saved = window.grab().save(folder.filePath(name + QStringLiteral(".png")));
+    const bool saved = window.grab().save(folder.filePath(name + suffix + QStringLiteral(".png")));
     if (!saved)
         QTextStream(stderr) << "cannot write " << folder.filePath(name) << ".png\n";
     return saved;
@@ -44,31 +49,33 @@ bool enterSampleTree(const QTemporaryDir& scratch)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: quarnix-screenshots OUTPUT-FOLDER\n";
+    if (argc != 2 && argc != 3) {
+        QTextStream(stderr) << "usage: quarnix-screenshots OUTPUT-FOLDER [SUFFIX]\n";
         return 2;
     }
+    if (argc == 3)
+        suffix = QString::fromLocal8Bit(argv[2]);
     // Absolute, since the folder picker needs the current folder moved.
     const QDir out(QDir().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
     QTemporaryDir scratch;
     if (!QDir().mkpath(out.path()) || !scratch.isValid() || !enterSampleTree(scratch))
         return 1;
 
-    quarnix::testing::FakeServices fakes;
-    fakes.volumes.entries = { { scratch.path(), QStringLiteral("/media/data (Data)") } };
+    quarnix::platform::SystemServices system;
+    const quarnix::platform::Services services = system.services();
 
     bool ok = true;
-    quarnix::ui::frmMain main(fakes.services());
+    quarnix::ui::frmMain main(services);
     ok &= save(main, out, QStringLiteral("frmMain"));
 
-    auto* picker = new quarnix::ui::frmFolder(main, fakes.services(), &main);
+    auto* picker = new quarnix::ui::frmFolder(main, services, &main);
     ok &= save(*picker, out, QStringLiteral("frmFolder"));
 
-    auto* help = new quarnix::ui::frmHelp(&main);
-    help->findChild<QLabel*>(QStringLiteral("lblDescription"))->show();
-    ok &= save(*help, out, QStringLiteral("frmHelp"));
+    auto* helpWindow = new quarnix::ui::frmHelp(&main);
+    helpWindow->findChild<QLabel*>(QStringLiteral("lblDescription"))->show();
+    ok &= save(*helpWindow, out, QStringLiteral("frmHelp"));
 
-    auto* about = new quarnix::ui::frmAbout(fakes.addresses, &main);
+    auto* about = new quarnix::ui::frmAbout(system.addresses, &main);
     about->load();
     ok &= save(*about, out, QStringLiteral("frmAbout"));
     return ok ? 0 : 1;

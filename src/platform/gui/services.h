@@ -23,4 +23,15 @@ struct Services {
     HelpOpener* help = nullptr;
 };
 
+// The machine's own services, as the program and its tools use them.
+struct SystemServices {
+    SystemVolumes volumes;
+    QtMessageBoxes messages;
+    QtFileChooser chooser;
+    DesktopAddressOpener addresses;
+    DesktopHelpOpener help;
+
+    Services services() { return { &volumes, &messages, &chooser, &addresses, &help }; }
+};
+
 } // namespace quarnix::platform

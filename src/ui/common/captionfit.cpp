@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 namespace quarnix::ui {
 
@@ -15,6 +16,14 @@ namespace {
 // is left cut.
 constexpr int narrowestStretch = 60;
 
+// Narrowing the font changes how wide a caption runs, not how tall a line is: a box
+// lower than one line of text (a small button in a style with wide margins) is no
+// reason to narrow, and would otherwise narrow the whole window to no avail.
+bool fitsNarrowable(const QSize& needed, const QRect& box, int lineHeight)
+{
+    return needed.width() <= box.width() && (needed.height() <= box.height() || needed.height() <= lineHeight);
+}
+
 bool labelFits(const QLabel* label)
 {
     if (label->text().isEmpty())
@@ -22,9 +31,10 @@ bool labelFits(const QLabel* label)
     const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     const QRect box = label->contentsRect();
     // Laid out in a box of unlimited height, or the lines below the box would not count.
-    const QSize needed
-        = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), QWIDGETSIZE_MAX), flags, label->text()).size();
-    return needed.width() <= box.width() && needed.height() <= box.height();
+    const auto measured = [&](const QString& text) {
+        return label->fontMetrics().boundingRect(QRect(0, 0, box.width(), QWIDGETSIZE_MAX), flags, text).size();
+    };
+    return fitsNarrowable(measured(label->text()), box, measured(QStringLiteral("X")).height());
 }
 
 bool buttonFits(const QAbstractButton* button)
@@ -43,8 +53,8 @@ bool buttonFits(const QAbstractButton* button)
             option.features |= QStyleOptionButton::DefaultButton;
     }
     const QRect box = button->style()->subElementRect(contents, &option, button);
-    const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-    return needed.width() <= box.width() && needed.height() <= box.height();
+    const auto measured = [&](const QString& text) { return button->fontMetrics().size(Qt::TextShowMnemonic, text); };
+    return fitsNarrowable(measured(button->text()), box, measured(QStringLiteral("X")).height());
 }
 
 // The window and the controls on it, not the windows it owns.
@@ -58,14 +68,12 @@ QWidgetList ownControls(QWidget* window)
     return controls;
 }
 
-bool captionsFit(const QWidgetList& controls)
+bool captionFits(const QWidget* control)
 {
-    for (const QWidget* control : controls) {
-        if (const auto* label = qobject_cast<const QLabel*>(control); label && !labelFits(label))
-            return false;
-        if (const auto* button = qobject_cast<const QAbstractButton*>(control); button && !buttonFits(button))
-            return false;
-    }
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return labelFits(label);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return buttonFits(button);
     return true;
 }
 
@@ -90,9 +98,19 @@ void narrowToFitCaptions(QWidget* window)
     for (int narrower = stretch == QFont::AnyStretch ? QFont::Unstretched : stretch; narrower >= narrowestStretch;
          --narrower) {
         setStretch(controls, narrower);
-        if (captionsFit(controls))
+        if (std::all_of(controls.begin(), controls.end(), captionFits))
             return;
     }
+}
+
+QStringList unfittedCaptions(QWidget* window)
+{
+    QStringList unfitted;
+    for (const QWidget* control : ownControls(window)) {
+        if (!captionFits(control))
+            unfitted.append(control->objectName());
+    }
+    return unfitted;
 }
 
 } // namespace quarnix::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class QWidget;
 
 namespace quarnix::ui {
@@ -11,5 +13,9 @@ namespace quarnix::ui {
 // and then the window's tightest caption, measured in that face, decides how far
 // the window's text is narrowed. Call it once the window's texts and fonts are set.
 void narrowToFitCaptions(QWidget* window);
+
+// The names of the controls on `window` whose caption does not fit its box, by the
+// measure narrowToFitCaptions narrows by.
+QStringList unfittedCaptions(QWidget* window);
 
 } // namespace quarnix::ui

@@ -1,15 +1,18 @@
 #include "ui/common/windowlook.h"
 
+#include "platform/gui/systemcolours.h"
+
+#include "ui/common/accessibleroles.h"
 #include "ui/common/layoutfonts.h"
 #include "ui/common/programimages.h"
-#include "ui/common/separatorlines.h"
 
 #include <QFrame>
 #include <QEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+
+#include <cmath>
 
 namespace quarnix::ui::look {
 
@@ -22,12 +25,12 @@ constexpr int linkHotSpotY = 9;
 
 QCursor linkPointer()
 {
-    loadProgramImages();
-    return QCursor(QPixmap(QStringLiteral(":/secondary/link-hand.png")), linkHotSpotX, linkHotSpotY);
+    return picturePointer(QStringLiteral(":/secondary/link-hand.png"), QPoint(linkHotSpotX, linkHotSpotY));
 }
 
 void prepareWindow(QWidget* window)
 {
+    readPlainWidgetsByTheirRoles();
     Qt::WindowFlags flags = window->windowFlags() & Qt::WindowType_Mask;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint;
@@ -74,7 +77,6 @@ void centreOnFirstShow(QWidget* window)
 
 void prepareFrameLines(QWidget* window)
 {
-    readLinesAsSeparators();
     for (QFrame* frame : window->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
         if (!isFrameLine(frame))
             continue;
@@ -91,7 +93,7 @@ void styleHeading(QLabel* label)
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Inactive, QPalette::Highlight));
+    palette.setColor(QPalette::Window, platform::inactiveTitleBarColour(palette));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::Active, QPalette::Base));
     label->setPalette(palette);
     // Named, or the label would take the window's button face role.
@@ -109,6 +111,76 @@ void styleLink(QLabel* label)
     label->setPalette(palette);
     // On the button face a label draws in the button text role unless told.
     label->setForegroundRole(QPalette::WindowText);
+}
+
+namespace {
+
+// Relative luminance, as the readability guidelines for the web define it.
+double luminance(const QColor& colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour on the way from `background` to `text` that first stands at
+// `wanted` against the background; the text colour itself when none does.
+QColor greyReadableOn(const QColor& background, const QColor& text, double wanted)
+{
+    constexpr int steps = 256;
+    for (int step = 0; step <= steps; ++step) {
+        const double t = double(step) / steps;
+        const QColor grey = QColor::fromRgbF(float(background.redF() + t * (text.redF() - background.redF())),
+            float(background.greenF() + t * (text.greenF() - background.greenF())),
+            float(background.blueF() + t * (text.blueF() - background.blueF())));
+        if (contrast(grey, background) >= wanted)
+            return grey;
+    }
+    return text;
+}
+
+// Gives its label the readable grey at once and after every change of its colours.
+class ReadableWhenDisabled final : public QObject {
+public:
+    explicit ReadableWhenDisabled(QLabel* label)
+        : QObject(label)
+    {
+        apply(label);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            apply(static_cast<QLabel*>(watched));
+        return false;
+    }
+
+private:
+    // Setting the same colour again changes nothing and sends no further event.
+    static void apply(QLabel* label)
+    {
+        constexpr double wanted = 5.0;
+        QPalette colours = label->palette();
+        const QColor background = colours.color(QPalette::Active, label->backgroundRole());
+        const QColor text = colours.color(QPalette::Active, label->foregroundRole());
+        colours.setColor(QPalette::Disabled, label->foregroundRole(), greyReadableOn(background, text, wanted));
+        label->setPalette(colours);
+    }
+};
+
+} // namespace
+
+void keepReadableWhenDisabled(QLabel* label)
+{
+    label->installEventFilter(new ReadableWhenDisabled(label));
 }
 
 void bringToFront(QWidget* window)

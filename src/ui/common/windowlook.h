@@ -27,7 +27,8 @@ inline constexpr Qt::WindowType secondaryWindowType = Qt::Dialog;
 QCursor linkPointer();
 
 // Fixed at the size its form gives it, no minimize or maximize button, the button
-// face background, the program icon, the layout's default font.
+// face background, the program icon, the layout's default font; to assistive
+// technology a window (or a dialog), its plain frames read by their roles.
 void prepareWindow(QWidget* window);
 
 // The one rule for every window that is centred: once, when it is first shown,
@@ -46,6 +47,12 @@ void styleHeading(QLabel* label);
 
 // Pure blue, underlined.
 void styleLink(QLabel* label);
+
+// A disabled label that tells the user something (the status line, a hint) keeps
+// its greyed look, in the grey nearest the background that still stands at 4.5 : 1
+// against it, the least contrast text should have to be read with ease. Worked out
+// from the colours of the scheme in use, and again whenever the scheme changes.
+void keepReadableWhenDisabled(QLabel* label);
 
 // Shows a window that may already be open, and brings it to the front.
 void bringToFront(QWidget* window);

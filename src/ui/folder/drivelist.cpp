@@ -7,6 +7,8 @@
 #include <QStylePainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace quarnix::ui {
 
 DriveList::DriveList(QWidget* parent)
@@ -14,9 +16,42 @@ DriveList::DriveList(QWidget* parent)
 {
 }
 
+void DriveList::addDrive(const QString& shown, const QString& root)
+{
+    addItem(shown, root);
+}
+
 QString DriveList::closedText() const
 {
-    return fontMetrics().elidedText(currentText(), Qt::ElideMiddle, textRoom());
+    const QString whole = currentText();
+    const QFontMetrics metrics = fontMetrics();
+    const int room = textRoom();
+    if (metrics.horizontalAdvance(whole) <= room)
+        return whole;
+    // The separator before the last part of the root, if the entry starts with it.
+    QString root = currentData().toString();
+    while (root.size() > 1 && (root.endsWith(u'/') || root.endsWith(u'\\')))
+        root.chop(1);
+    const qsizetype separator = whole.startsWith(root)
+        ? std::max(root.lastIndexOf(u'/'), root.lastIndexOf(u'\\'))
+        : -1;
+    const QString ellipsis(QChar(0x2026));
+    if (separator < 0)
+        return metrics.elidedText(whole, Qt::ElideRight, room);
+    const QString front = whole.left(separator);
+    const QString tail = whole.mid(separator);
+    const int frontRoom = room - metrics.horizontalAdvance(tail);
+    if (frontRoom >= metrics.horizontalAdvance(ellipsis)) {
+        // As much of the front as fits, from its start; at the least the ellipsis.
+        for (qsizetype kept = front.size() - 1; kept > 0; --kept) {
+            const QString shortened = front.left(kept) + ellipsis;
+            if (metrics.horizontalAdvance(shortened) <= frontRoom)
+                return shortened + tail;
+        }
+        return ellipsis + tail;
+    }
+    // Not even the volume's name fits: its start stays in sight.
+    return metrics.elidedText(ellipsis + tail, Qt::ElideRight, room);
 }
 
 // The width the style draws the closed box's text in: its edit field, less the

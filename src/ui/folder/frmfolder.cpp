@@ -1,5 +1,6 @@
 #include "ui/folder/frmfolder.h"
 
+#include "ui/common/accessibleroles.h"
 #include "ui/common/captionfit.h"
 #include "ui/common/mainfields.h"
 #include "ui/common/programimages.h"
@@ -31,6 +32,7 @@ frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWi
     , services_(services)
 {
     loadProgramImages();
+    readPlainWidgetsByTheirRoles();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     look::prepareWindow(this);
@@ -39,8 +41,9 @@ frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWi
     setGeometry(QRect(storedPosition, size()));
     ui_->lstFolder->setItemDelegate(new FolderItemDelegate(ui_->lstFolder));
     ui_->lstDrive->installEventFilter(this);
-    // The drive list's drop-down reads under the name of its box.
-    ui_->lstDrive->view()->setAccessibleName(ui_->lstDrive->accessibleName());
+    // The drive list is named by its caption, whose buddy it is; its drop-down
+    // reads under the same name.
+    ui_->lstDrive->view()->setAccessibleName(ui_->Label2->text());
 
     startAtCurrentFolder();
 
@@ -61,7 +64,7 @@ QString frmFolder::currentFolder() const
 
 int frmFolder::highlightedIndex() const
 {
-    const int row = ui_->lstFolder->currentRow();
+    const int row = ui_->lstFolder->highlightedRow();
     return row < 0 ? -1 : entries_.indexOfRow(row);
 }
 
@@ -119,7 +122,7 @@ void frmFolder::readDrives()
         const QSignalBlocker quiet(ui_->lstDrive);
         ui_->lstDrive->clear();
         for (const platform::VolumeEntry& drive : drives_)
-            ui_->lstDrive->addItem(drive.displayName);
+            ui_->lstDrive->addDrive(drive.displayName, drive.rootPath);
         ui_->lstDrive->setCurrentIndex(index);
     }
     if (selectedGone && index >= 0)
@@ -201,7 +204,7 @@ void frmFolder::setCurrentFolder(const QString& path)
 
 void frmFolder::showEntries()
 {
-    QListWidget* list = ui_->lstFolder;
+    FolderList* list = ui_->lstFolder;
     list->clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -210,7 +213,7 @@ void frmFolder::showEntries()
         item->setData(FolderItemDelegate::depthRole, entries_.depth(index));
         item->setToolTip(shown(entries_.path(index)));
     }
-    list->setCurrentRow(entries_.rowOf(-1));
+    ui_->lstFolder->highlightRow(entries_.rowOf(-1));
 }
 
 void frmFolder::openRow(int row)

@@ -1,10 +1,13 @@
 #include "ui/info/frmabout.h"
 
 #include "ui/common/addresses.h"
+#include "ui/common/accessibleroles.h"
 #include "ui/common/captionfit.h"
 #include "ui/common/programimages.h"
 #include "ui/common/windowlook.h"
 #include "ui_frmabout.h"
+
+#include <QGuiApplication>
 
 namespace quarnix::ui {
 
@@ -20,6 +23,7 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     , addresses_(addresses)
 {
     loadProgramImages();
+    readPlainWidgetsByTheirRoles();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     look::prepareWindow(this);
@@ -30,7 +34,8 @@ frmAbout::frmAbout(platform::AddressOpener& addresses, QWidget* owner)
     ui_->Label3->setText(addresses::authorName());
     ui_->lblEmail->setText(addresses::email());
     ui_->lblWebsite->setText(addresses::website());
-    ui_->Image1->setPixmap(programIcon().pixmap(imageSize, imageSize));
+    // In the drawing for the screens' device pixel ratio.
+    ui_->Image1->setPixmap(programIcon().pixmap(QSize(imageSize, imageSize), qApp->devicePixelRatio()));
     look::prepareFrameLines(this);
     narrowToFitCaptions(this);
     look::centreOnFirstShow(this);

@@ -1,6 +1,7 @@
 #include "ui/info/frmhelp.h"
 
 #include "ui/common/addresses.h"
+#include "ui/common/accessibleroles.h"
 #include "ui/common/captionfit.h"
 #include "ui/common/programimages.h"
 #include "ui/common/windowlook.h"
@@ -13,12 +14,14 @@ frmHelp::frmHelp(QWidget* owner)
     , ui_(std::make_unique<Ui::frmHelp>())
 {
     loadProgramImages();
+    readPlainWidgetsByTheirRoles();
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     look::prepareWindow(this);
     for (QLabel* heading : {ui_->Label2, ui_->Label3, ui_->Label5})
         look::styleHeading(heading);
     look::styleLink(ui_->lblDownload);
+    look::keepReadableWhenDisabled(ui_->lblDescription);
     look::prepareFrameLines(this);
     narrowToFitCaptions(this);
     look::centreOnFirstShow(this);

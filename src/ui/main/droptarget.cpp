@@ -4,6 +4,7 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QUrl>
 
 namespace quarnix::ui {
@@ -11,20 +12,34 @@ namespace quarnix::ui {
 namespace {
 
 // Where the pointer points: the middle of its inner square.
-constexpr int pointerHotSpot = 15;
+constexpr QPoint pointerHotSpot(15, 15);
+
+constexpr QSize pictureSize(32, 32);
 
 } // namespace
 
 DropTarget::DropTarget(QWidget* parent)
     : QLabel(parent)
+    , picture_(ui::picture(QStringLiteral(":/main/document-32.png")))
 {
-    loadProgramImages();
     setAcceptDrops(true);
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::WindowText);
-    // Shown unscaled at the box's top-left corner.
-    setPixmap(QPixmap(QStringLiteral(":/main/document-32.png")));
-    setCursor(QCursor(QPixmap(QStringLiteral(":/main/icon-pointer.png")), pointerHotSpot, pointerHotSpot));
+    // The label holds the 1x picture for its size and for assistive technology,
+    // which reads it as an image; paintEvent draws it.
+    setPixmap(picture_.pixmap(pictureSize, 1.0));
+    setCursor(picturePointer(QStringLiteral(":/main/icon-pointer.png"), pointerHotSpot));
+}
+
+// The picture at its natural size at the box's top-left corner, cut off by the box,
+// in the drawing for the device pixel ratio painted at now: the window may have
+// moved to another screen since the label was made.
+void DropTarget::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    picture_.paint(&painter, QRect(contentsRect().topLeft(), pictureSize), Qt::AlignLeft | Qt::AlignTop);
 }
 
 void DropTarget::dragEnterEvent(QDragEnterEvent* event)

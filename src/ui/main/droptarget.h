@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 
 class QMimeData;
@@ -22,9 +23,12 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     static QString firstLocalFile(const QMimeData* mime);
+
+    QIcon picture_;
 };
 
 } // namespace quarnix::ui

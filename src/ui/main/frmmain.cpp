@@ -5,6 +5,7 @@
 #include "engine/jobtexts.h"
 #include "engine/numbertext.h"
 #include "engine/splitjob.h"
+#include "ui/common/accessibleroles.h"
 #include "ui/common/addresses.h"
 #include "ui/common/captionfit.h"
 #include "ui/common/layoutfonts.h"
@@ -46,6 +47,7 @@ frmMain::frmMain(const platform::Services& services, QWidget* parent)
     , secondary_(this, *this, services)
 {
     loadProgramImages();
+    readPlainWidgetsByTheirRoles();
     ui_->setupUi(this);
     applyLook();
     guardValueFields();
@@ -70,6 +72,7 @@ void frmMain::applyLook()
     address.setColor(QPalette::WindowText, Qt::white);
     ui_->Label3->setPalette(address);
     ui_->Label3->setForegroundRole(QPalette::WindowText);
+    look::keepReadableWhenDisabled(ui_->lblStatus);
     look::prepareFrameLines(this);
     narrowToFitCaptions(this);
 }

@@ -1,0 +1,285 @@
+// The split job on real disks made of images on loop devices. Floppy disks changed at
+// the prompts as a user of this system changes them (unmount, swap, mount the next at
+// the same place), through the machine's own volumes; and a source on ext4 with
+// whole-second times. Loop devices need root, as in CI: without them the suite skips.
+
+#include "platform/volumes.h"
+#include "splitjobfixture.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <memory>
+#include <vector>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace quarnix;
+using namespace quarnix::testing;
+
+#ifdef Q_OS_LINUX
+
+namespace {
+
+constexpr qint64 chunkLength = 1310721; // 1.25 MB and a byte
+const QStringList three = chunkNames("reportdoc", 3);
+
+// Runs a system tool, from the administrator's folders too; false with what it said.
+bool runTool(const QString& program, const QStringList& arguments, QString& error, QString* output = nullptr)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(program, {"/usr/sbin", "/sbin", "/usr/bin", "/bin"}), arguments);
+    const bool ran = process.waitForFinished() && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    if (!ran)
+        error = program + ": " + process.errorString() + ' ' + QString::fromLocal8Bit(process.readAllStandardError());
+    return ran;
+}
+
+// An image of `bytes` with a fresh file system, on a loop device for as long as it
+// lives; detached again by the name it was given, so no other loop device is touched.
+struct LoopDisk {
+    QString device, error; // "/dev/loop3"; empty, and why, when there is none
+
+    LoopDisk(const QString& image, qint64 bytes, const QStringList& mkfs)
+    {
+        QFile file(image);
+        if (file.open(QIODevice::WriteOnly) && file.resize(bytes) && (file.close(), true)
+            && runTool(mkfs.first(), mkfs.mid(1) << "-q" << "-F" << image, error))
+            runTool("losetup", {"--find", "--show", image}, error, &device);
+    }
+    ~LoopDisk()
+    {
+        QString ignored;
+        if (!device.isEmpty())
+            runTool("losetup", {"--detach", device}, ignored);
+    }
+    LoopDisk(const LoopDisk&) = delete;
+    LoopDisk& operator=(const LoopDisk&) = delete;
+};
+
+// `device` mounted on the folder `at` for as long as it lives.
+struct Mount {
+    const QByteArray folder;
+    const bool mounted;
+
+    Mount(const QString& device, const QString& at, const char* type)
+        : folder(QFile::encodeName(at))
+        , mounted(::mount(QFile::encodeName(device).constData(), folder.constData(), type, 0, nullptr) == 0)
+    {
+    }
+    ~Mount()
+    {
+        if (mounted)
+            ::umount2(folder.constData(), MNT_DETACH);
+    }
+    Mount(const Mount&) = delete;
+    Mount& operator=(const Mount&) = delete;
+};
+
+// A floppy drive: 1,474,560-byte ext2 disks, and the drive's device node fd0 in a
+// folder of the test, made afresh for the disk in the drive; the disk is mounted on
+// `folder`.
+class FloppyDrive {
+public:
+    const QString folder;
+    std::vector<std::unique_ptr<LoopDisk>> disks;
+
+    FloppyDrive(const QString& root, int count)
+        : folder(root + "/A")
+        , node_(root + "/dev/fd0")
+    {
+        QDir().mkpath(folder);
+        QDir().mkpath(root + "/dev");
+        for (int k = 1; k <= count; ++k)
+            disks.push_back(std::make_unique<LoopDisk>(root + "/disk" + QString::number(k), 1474560,
+                                                       QStringList {"mkfs.ext2", "-m", "0"}));
+    }
+    // Disk `number`, from 1.
+    bool insert(int number)
+    {
+        struct stat loop;
+        const QByteArray node = QFile::encodeName(node_);
+        ::unlink(node.constData());
+        if (::stat(QFile::encodeName(disks.at(number - 1)->device).constData(), &loop) != 0
+            || ::mknod(node.constData(), S_IFBLK | 0600, loop.st_rdev) != 0)
+            return false;
+        return mount_.emplace(node_, folder, "ext2").mounted;
+    }
+    void eject() { mount_.reset(); }
+    bool change(int number)
+    {
+        eject();
+        return insert(number);
+    }
+    // What the disk in the drive holds, its file system's own folder aside.
+    QStringList files() const { return entriesOf(folder).filter(QRegularExpression("^(?!lost\\+found$)")); }
+
+private:
+    QString node_;
+    std::optional<Mount> mount_;
+};
+
+struct FloppyRow {
+    std::function<void(FloppyDrive& drive)> before = {}; // with the first disk in the drive
+    // What the user and the system do as each event happens; `prompts` so far.
+    std::function<void(FloppyDrive& drive, const QString& event, int prompts)> meanwhile = {};
+    QStringList events;       // after the warning and the start; {A} is the mount folder
+    QList<QStringList> disks; // what each disk holds at the end
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(FloppyRow)
+
+#endif
+
+class LoopDisksTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+#ifdef Q_OS_LINUX
+        QTemporaryDir tmp;
+        const LoopDisk probe(tmp.filePath("probe"), 1474560, {"mkfs.ext2"});
+        if (probe.device.isEmpty())
+            QSKIP(qPrintable("this machine gives the suite no loop device (root may): " + probe.error));
+#else
+        QSKIP("loop devices are a Linux feature");
+#endif
+    }
+
+#ifdef Q_OS_LINUX
+    // The 3,000,000-byte source in 1.25 MB chunks onto empty disks, and what may
+    // happen at a prompt. The first disk is the root of the first floppy drive, so
+    // the batch file keeps itself.
+    void floppyDisks_data()
+    {
+        QTest::addColumn<FloppyRow>("row");
+        const auto row = [](const char* tag, const FloppyRow& row) { QTest::newRow(tag) << row; };
+        const QStringList next = seen({"pointer default", "Enter next floppy"})
+            + QStringList {"details=To change the disk, unmount it from {A}, swap the disks and mount the next one "
+                           "at {A} again; then press OK.", "pointer busy"};
+        const QStringList one = processing({three[0]}) + next, two = processing({three[1]}) + next,
+                          last = processing({three[2]}), notReady = failure("{A} is no longer on a floppy disk: "
+                                                                            "the drive is not ready.");
+        const QStringList done = one + two + last + finish("reportdoc", "report.doc");
+        const QList<QStringList> threeDisks {{"reportdoc.1"}, {"reportdoc.2"}, {"reportdoc.3", "reportdoc.bat"}};
+        // The next disk at each prompt; the disk is unmounted, as by an automounter,
+        // when the status line shows `unmountAt`.
+        const auto changing = [](const QString& unmountAt = {}) {
+            return [=](FloppyDrive& drive, const QString& event, int prompts) {
+                if (event.startsWith("[Enter"))
+                    QVERIFY(drive.change(prompts + 1));
+                if (!unmountAt.isEmpty() && event.endsWith("Processing " + unmountAt))
+                    drive.eject();
+            };
+        };
+        // A batch file from an earlier split on the second disk goes with the chunk it
+        // would join with others.
+        row("three disks, an old batch file on the second", {.before = [](FloppyDrive& drive) {
+            QVERIFY(drive.change(2) && writeFile(drive.folder + "/reportdoc.bat", "old") && drive.change(1));
+        }, .meanwhile = changing(), .events = done, .disks = threeDisks});
+        row("OK with the full disk left in", {.meanwhile = [](FloppyDrive& drive, const QString& event, int prompts) {
+            QVERIFY(!event.startsWith("[Enter") || prompts == 1 || drive.change(prompts));
+        }, .events = one + next + two + last + finish("reportdoc", "report.doc"), .disks = threeDisks});
+        // Nothing of the job may go into the bare mount folder.
+        row("disk unmounted at the prompt", {.meanwhile = [](FloppyDrive& drive, const QString& event, int) {
+            if (event.startsWith("[Enter"))
+                drive.eject();
+        }, .events = one + notReady, .disks = {{"reportdoc.1"}}});
+        row("disk unmounted at the warning", {.meanwhile = [](FloppyDrive& drive, const QString& event, int) {
+            if (event.startsWith("[Suggestion"))
+                drive.eject();
+        }, .events = notReady, .disks = {{}}});
+        row("disk unmounted before chunk 2", {.meanwhile = changing("reportdoc.2"),
+            .events = one + processing({three[1]}) + notReady, .disks = {{"reportdoc.1"}, {}}});
+        row("disk unmounted before the batch file", {.meanwhile = changing("reportdoc.bat"),
+            .events = one + two + last + finish("reportdoc", "report.doc").mid(0, 2) + notReady,
+            .disks = {{"reportdoc.1"}, {"reportdoc.2"}, {"reportdoc.3"}}});
+        // About 1.2 MB stay free, less than a chunk.
+        row("first disk too full for a chunk", {.before = [](FloppyDrive& drive) {
+            QVERIFY(writeFile(drive.folder + "/filler", QByteArray(200000, 'f')));
+        }, .events = seen({"Lack of space", "pointer default", "picker", "status="}), .disks = {{"filler"}}});
+    }
+
+    void floppyDisks()
+    {
+        QFETCH(FloppyRow, row);
+        Job job;
+        FloppyDrive drive(job.tmp.path(), int(row.disks.size()));
+        for (const auto& disk : drive.disks)
+            QVERIFY2(!disk->device.isEmpty(), qPrintable(disk->error));
+        QVERIFY(drive.insert(1));
+        if (row.before)
+            row.before(drive);
+        const QByteArray source = job.makeSource("report.doc", 3000000);
+        job.destination = drive.folder;
+        int prompts = 0;
+        job.onEvent = [&](const QString& event) {
+            prompts += event.startsWith("[Enter");
+            if (row.meanwhile)
+                row.meanwhile(drive, event, prompts);
+        };
+        job.run(platform::SystemVolumes());
+        QCOMPARE(job.events,
+                 (seen({"Suggestion"}) + start(job.source, drive.folder) + row.events).replaceInStrings("{A}", drive.folder));
+
+        // Nothing lies in the bare mount folder; every chunk is whole on its disk.
+        drive.eject();
+        QCOMPARE(entriesOf(drive.folder), QStringList());
+        for (int disk = 1; disk <= row.disks.size(); ++disk) {
+            QVERIFY(drive.insert(disk));
+            QCOMPARE(drive.files(), row.disks[disk - 1]);
+            for (int k = 1; k <= 3; ++k) {
+                const QString chunk = drive.folder + "/reportdoc." + QString::number(k);
+                QVERIFY(!QFileInfo::exists(chunk) || readFile(chunk) == source.mid((k - 1) * chunkLength, chunkLength));
+            }
+            // The root of the first floppy drive: the batch file keeps itself.
+            QVERIFY(!readFile(drive.folder + "/reportdoc.bat").contains("Del \"reportdoc.bat\""));
+            drive.eject();
+        }
+    }
+
+    // A source on ext4 with 128-byte inodes, which keep whole seconds, rewritten in
+    // place at its head and tail while chunk 2 is written, its times put back as
+    // touch -r does: neither its length nor any of its times can tell.
+    void sourceRewrittenOnWholeSecondTimes()
+    {
+        Job job;
+        LoopDisk disk(job.tmp.filePath("ext4"), 16 << 20, {"mkfs.ext4", "-I", "128"});
+        QVERIFY2(!disk.device.isEmpty(), qPrintable(disk.error));
+        const QString folder = job.tmp.filePath("mnt");
+        QVERIFY(QDir().mkpath(folder));
+        const Mount mount(disk.device, folder, "ext4");
+        QVERIFY(mount.mounted);
+        job.source = folder + "/report.doc";
+        QVERIFY(writeFile(job.source, randomBytes(3000000)));
+        struct stat before;
+        QVERIFY(::stat(QFile::encodeName(job.source).constData(), &before) == 0 && before.st_mtim.tv_nsec == 0);
+        job.onEvent = [&](const QString& event) {
+            if (!event.endsWith("Processing reportdoc.2"))
+                return;
+            QFile file(job.source);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write("head") == 4 && file.seek(3000000 - 4)
+                    && file.write("tail") == 4);
+            file.close();
+            const timespec times[] {before.st_atim, before.st_mtim};
+            QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(job.source).constData(), times, 0) == 0);
+        };
+        QCOMPARE(job.run(), SplitOutcome::Failed);
+        QCOMPARE(job.events, start(job.source, job.out) + processing(three)
+                                 + failure(job.source + " changed while it was being split."));
+    }
+#endif
+};
+
+QTEST_GUILESS_MAIN(LoopDisksTest)
+#include "tst_loopdisks.moc"
