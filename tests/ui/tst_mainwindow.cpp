@@ -178,6 +178,11 @@ private slots:
         // longest line the program puts into the status line.
         f.main.setStatus(u"Wait... split operation is in progress...Processing reportdoc.12"_s);
         QVERIFY2(quarnix::ui::unfittedCaptions(&f.main).isEmpty(), qPrintable(quarnix::ui::unfittedCaptions(&f.main).join(u' ')));
+
+        // The program icon was read in all its drawings: 16, 32 and 48 pixels, each
+        // also at two and three device pixels a pixel.
+        QCOMPARE(f.main.windowIcon().availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 }, { 48, 48 }, { 32, 32 },
+            { 64, 64 }, { 96, 96 }, { 48, 48 }, { 96, 96 }, { 144, 144 } }));
     }
 
     void leaveFieldCheck_data()

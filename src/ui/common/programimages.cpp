@@ -3,6 +3,7 @@
 #include "platform/gui/picturepointer.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -22,14 +23,24 @@ void loadProgramImages()
 
 namespace {
 
+// One drawing, read as the PNG it is. Left to guess the format, Qt's reader first
+// loads every image plugin installed (GIF, ICO, JPEG and their libraries) to ask
+// each whether it reads PNG: over a millisecond before the main window can show.
+QPixmap drawing(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 // Adds the picture at `path` and its @2x and @3x drawings, each at its own size.
 // Qt would add only the one for the screens it has at this moment.
 void addDrawings(QIcon& icon, const QString& path)
 {
     const qsizetype dot = path.lastIndexOf(u'.');
-    icon.addFile(path);
+    icon.addPixmap(drawing(path));
     for (const char* ratio : { "@2x", "@3x" })
-        icon.addFile(QString(path).insert(dot, QLatin1String(ratio)));
+        icon.addPixmap(drawing(QString(path).insert(dot, QLatin1String(ratio))));
 }
 
 } // namespace
