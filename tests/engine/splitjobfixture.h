@@ -6,7 +6,7 @@
 
 #include "engine/splitjob.h"
 #include "engine/splitwindow.h"
-#include "fakeservices.h"
+#include "fakevolumes.h"
 #include "testfiles.h"
 
 #include <QDir>
