@@ -44,14 +44,13 @@ public:
     SplitOutcome run();
 
 private:
-    [[nodiscard]] bool checkEntries();
+    [[nodiscard]] bool entriesGiven();
     SplitOutcome split(RemovableMedia& media);
     qint64 sourceLength();
     qint64 chunkSize(qint64 sourceLength) const;
-    [[nodiscard]] bool refuseUnsafeName(const QString& fileName);
-    [[nodiscard]] bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
+    SplitOutcome refuse(const QString& text);
     void checkNameLength(const QString& prefix) const;
-    void refuseWritingOverSource(const ChunkPlan& plan, const QString& prefix) const;
+    void checkSourceIsNoOutput(const ChunkPlan& plan, const QString& prefix) const;
     void writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync);
     void syncDestination() const;
     void showProcessing(const QString& chunkName);
