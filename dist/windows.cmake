@@ -33,6 +33,8 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 set(CPACK_NSIS_CONTACT quarnix@example.org)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY ${CMAKE_INSTALL_BINDIR})
 set(CPACK_NSIS_INSTALLED_ICON_NAME quarnix.exe)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/src/ui/layout/images/quarnix.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
 # Debian's NSIS makes a 32-bit installer unless told otherwise.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_STRIP_FILES ON)

@@ -1,7 +1,7 @@
 # The split engine's suites. The split job suites share a headless main window, the
 # expected words and real test files: engine/splitjobfixture.h.
 
-set(QUARNIX_ENGINE_TEST_LIBS quarnix_engine quarnix_test_support)
+set(QUARNIX_ENGINE_TEST_LIBS quarnix_engine quarnix_test_core)
 
 # The batch file's bytes, the names it can carry and its code page.
 quarnix_add_test(engine_batchfile SOURCES engine/tst_batchfile.cpp LIBS ${QUARNIX_ENGINE_TEST_LIBS})

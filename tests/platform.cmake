@@ -2,5 +2,4 @@
 # (Windows paths, floppy drives, USB sticks) through fake mount tables and sysfs trees.
 
 quarnix_add_test(platform_pathrules SOURCES platform/tst_pathrules.cpp LIBS quarnix_platform_core)
-quarnix_add_test(platform_volumes SOURCES platform/tst_volumes.cpp LIBS quarnix_platform_core quarnix_test_support)
-quarnix_add_test(platform_guiservices SOURCES platform/tst_guiservices.cpp LIBS quarnix_platform_gui)
+quarnix_add_test(platform_volumes SOURCES platform/tst_volumes.cpp LIBS quarnix_test_core)

@@ -3,9 +3,13 @@
 # list, and what all four do alike (keys, owners, fonts, assistive technology). Every
 # suite starts from the fixture in fourwindowsfixture.h.
 
-set(QUARNIX_UI_TEST_LIBS quarnix_ui quarnix_test_support)
+set(QUARNIX_UI_TEST_LIBS quarnix_ui quarnix_test_gui)
 
 quarnix_add_test(ui_mainwindow SOURCES ui/tst_mainwindow.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS})
+
+# The system's own services the windows use, for real: the message box answered with
+# keys and the title bar, the file dialog's title, addresses handed to the desktop.
+quarnix_add_test(ui_systemservices SOURCES ui/tst_systemservices.cpp LIBS quarnix_platform_gui)
 
 # The rest run on Linux only. Qt for Windows has no offscreen platform, and its
 # minimal one neither activates windows nor routes keys as a desktop does, which the

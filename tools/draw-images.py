@@ -5,6 +5,8 @@
                       the program icon, each size on a pixel grid of its own
     quarnix.svg       the same icon, scalable: the 48-pixel drawing's rectangles,
                       installed for the desktop's menus and software centre
+    quarnix.ico       the same icon's three sizes for Windows, where it is the
+                      program file's own icon (in Explorer and the Start menu)
     document-32.png   the drop target's picture: a sheet of paper
     icon-pointer.png  the pointer over the drop target
     folder-up.png     the folder picker's Up button: a folder with an arrow
@@ -330,6 +332,16 @@ def link_hand(scale=1):
     return Canvas.from_art(HAND, HAND_COLOURS, alpha=True, scale=scale)
 
 
+def windows_icon(pngs):
+    """An .ico file holding the PNG images as they are, as Windows reads them."""
+    header = struct.pack("<HHH", 0, 1, len(pngs))
+    entries, offset = b"", 6 + 16 * len(pngs)
+    for size, data in pngs:
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return header + entries + b"".join(data for _, data in pngs)
+
+
 def main():
     default = pathlib.Path(__file__).resolve().parent.parent / "src" / "ui" / "layout" / "images"
     folder = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else default
@@ -348,6 +360,7 @@ def main():
         images[f"{name}.png"] = draw(1).png()
         for scale in (2, 3):
             images[f"{name}@{scale}x.png"] = draw(scale).png()
+    images["quarnix.ico"] = windows_icon([(size, images[f"quarnix-{size}.png"]) for size in (16, 32, 48)])
     for name, data in images.items():
         (folder / name).write_bytes(data)
         print("wrote", folder / name)

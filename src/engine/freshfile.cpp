@@ -49,9 +49,8 @@ void FreshFile::write(const char* data, qint64 size)
 
 void FreshFile::sync()
 {
-    QString reason;
-    if (!platform::syncToDevice(file_, reason))
-        throw JobFailure{texts::cannotWrite(file_.fileName(), reason)};
+    if (const auto synced = platform::syncToDevice(file_); !synced)
+        throw JobFailure{texts::cannotWrite(file_.fileName(), synced.reason())};
 }
 
 void FreshFile::close()

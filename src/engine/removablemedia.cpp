@@ -22,7 +22,7 @@ bool RemovableMedia::isFloppyDestination() const
     return volumes_.isFloppyDestination(window_.destinationText());
 }
 
-bool RemovableMedia::confirmFloppy()
+bool RemovableMedia::floppyConfirmed()
 {
     const auto answer = window_.showMessage(texts::floppyQuestionTitle, texts::floppyQuestion,
                                             MessageIcon::Question, MessageButtons::YesNo);
@@ -33,7 +33,7 @@ bool RemovableMedia::confirmFloppy()
     return false;
 }
 
-bool RemovableMedia::decideFloppySplit()
+bool RemovableMedia::becomesFloppySplit()
 {
     floppy_ = floppy_ || isFloppyDestination();
     return floppy_;
@@ -45,7 +45,7 @@ void RemovableMedia::checkDiskInDrive() const
         throw JobFailure{texts::noLongerOnFloppy(window_.destinationText())};
 }
 
-bool RemovableMedia::checkInitialSpace(qint64 chunkSize)
+bool RemovableMedia::roomForFirstChunk(qint64 chunkSize)
 {
     if (freeSpace() > chunkSize)
         return true;

@@ -28,11 +28,11 @@ public:
 
     // Asks whether to go on with the slow drive. Yes makes the job a floppy split;
     // on No the folder picker opens.
-    [[nodiscard]] bool confirmFloppy();
+    [[nodiscard]] bool floppyConfirmed();
 
     // Decides once, with the fields trimmed, whether the job writes disk by disk: it
     // does when the user agreed to the warning or the destination is a floppy now.
-    bool decideFloppySplit();
+    bool becomesFloppySplit();
     bool isFloppySplit() const { return floppy_; }
 
     // During a floppy split: throws JobFailure (not ready) when the destination is no
@@ -41,7 +41,7 @@ public:
 
     // Before the first chunk: the disk must have more than `chunkSize` bytes free.
     // Otherwise tells the user, opens the folder picker and returns false.
-    [[nodiscard]] bool checkInitialSpace(qint64 chunkSize);
+    [[nodiscard]] bool roomForFirstChunk(qint64 chunkSize);
 
     // Waits, prompting, until the disk in the drive has more than `threshold` bytes free.
     void waitForNextDisk(qint64 threshold);

@@ -43,9 +43,9 @@ SplitJob::SplitJob(SplitWindow& window, const platform::Volumes& volumes, const 
 SplitOutcome SplitJob::run()
 {
     RemovableMedia media(window_, volumes_);
-    if (media.isFloppyDestination() && !media.confirmFloppy())
+    if (media.isFloppyDestination() && !media.floppyConfirmed())
         return SplitOutcome::Stopped;
-    if (!checkEntries())
+    if (!entriesGiven())
         return SplitOutcome::Stopped;
     try {
         return split(media);
@@ -57,7 +57,7 @@ SplitOutcome SplitJob::run()
     return SplitOutcome::Failed;
 }
 
-bool SplitJob::checkEntries()
+bool SplitJob::entriesGiven()
 {
     const platform::PathStyle style = volumes_.pathStyle();
     if (window_.sourceText().isEmpty()) {
@@ -84,13 +84,13 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     window_.setBusyPointer(true);
 
     const QString fileName = platform::fileNameOf(window_.sourceText(), volumes_.pathStyle());
-    if (refuseUnsafeName(fileName))
-        return SplitOutcome::Stopped;
+    if (!isBatchSafeName(fileName))
+        return refuse(texts::unsafeName(fileName));
     const qint64 length = sourceLength();
     const qint64 size = chunkSize(length);
-    if (refuseTooSmall(fileName, length, size))
-        return SplitOutcome::Stopped;
-    if (media.decideFloppySplit() && !media.checkInitialSpace(size))
+    if (length < size)
+        return refuse(texts::tooSmall(fileName, numberText(double(size) / 1024 / 1024, locale_)));
+    if (media.becomesFloppySplit() && !media.roomForFirstChunk(size))
         return SplitOutcome::Stopped;
 
     const auto prefix = chunkPrefix(fileName);
@@ -100,7 +100,7 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     if (!plan)
         throw JobFailure{texts::tooManyChunks(maxChunkCount)};
     checkNameLength(*prefix);
-    refuseWritingOverSource(*plan, *prefix);
+    checkSourceIsNoOutput(*plan, *prefix);
     // A floppy or a stick is taken out when the job says so: what it holds by then
     // must be on it, not in the system's memory. A fixed disk is left to the system.
     const bool sync = volumes_.isRemovable(window_.destinationText());
@@ -150,27 +150,13 @@ qint64 SplitJob::chunkSize(qint64 sourceLength) const
     return *size;
 }
 
-bool SplitJob::refuseUnsafeName(const QString& fileName)
+// The hourglass stays up while the box is shown; nothing has been written.
+SplitOutcome SplitJob::refuse(const QString& text)
 {
-    if (isBatchSafeName(fileName))
-        return false;
-    window_.showMessage(texts::errorTitle, texts::unsafeName(fileName), MessageIcon::Error,
-                        MessageButtons::Ok);
+    window_.showMessage(texts::errorTitle, text, MessageIcon::Error, MessageButtons::Ok);
     window_.setBusyPointer(false);
     window_.setStatus(QString());
-    return true;
-}
-
-bool SplitJob::refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize)
-{
-    if (sourceLength >= chunkSize)
-        return false;
-    const QString megabytes = numberText(double(chunkSize) / 1024 / 1024, locale_);
-    window_.showMessage(texts::errorTitle, texts::tooSmall(fileName, megabytes), MessageIcon::Error,
-                        MessageButtons::Ok);
-    window_.setBusyPointer(false);
-    window_.setStatus(QString());
-    return true;
+    return SplitOutcome::Stopped;
 }
 
 // Before any file is written: a name the destination cannot hold would otherwise
@@ -187,7 +173,7 @@ void SplitJob::checkNameLength(const QString& prefix) const
 // Every chunk file and the batch file replace whatever has their names. The source
 // may be one of those files, reached through a link (report.doc leading to
 // reportdoc.2): replacing it would destroy the very file being split.
-void SplitJob::refuseWritingOverSource(const ChunkPlan& plan, const QString& prefix) const
+void SplitJob::checkSourceIsNoOutput(const ChunkPlan& plan, const QString& prefix) const
 {
     QStringList names {batchFileName(prefix)};
     for (int number = 1; number <= plan.count; ++number)
@@ -203,9 +189,8 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
         throw JobFailure{texts::cannotRead(source.fileName(), source.errorString())};
     // Length and time alone miss a rewrite whose writer put them back.
     platform::WriteGuard guard;
-    QString reason;
-    if (!guard.start(source, reason))
-        throw JobFailure{texts::cannotRead(source.fileName(), reason)};
+    if (const auto guarded = guard.start(source); !guarded)
+        throw JobFailure{texts::cannotRead(source.fileName(), guarded.reason())};
     ChunkCopier copier(source);
     const bool floppy = media.isFloppySplit();
     // A batch file of this job's name describes chunks from an earlier job, which
@@ -249,9 +234,8 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
 
 void SplitJob::syncDestination() const
 {
-    QString reason;
-    if (!platform::syncFolderToDevice(window_.destinationText(), reason))
-        throw JobFailure{texts::cannotWrite(window_.destinationText(), reason)};
+    if (const auto synced = platform::syncFolderToDevice(window_.destinationText()); !synced)
+        throw JobFailure{texts::cannotWrite(window_.destinationText(), synced.reason())};
 }
 
 void SplitJob::showProcessing(const QString& chunkName)

@@ -5,6 +5,14 @@
 // runs headless, in the windows, the tests and the benchmark alike, so it uses
 // QtCore and the core of src/platform only: nothing from src/ui, no widgets, and
 // no system call of its own. It reaches its window through splitwindow.h.
+//
+// The road of one split:
+// 1. ui/main/frmmain.cpp: cmdSplit's click runs a SplitJob over the window (a SplitWindow).
+// 2. splitjob.cpp run(): the floppy question (removablemedia.cpp), the entry checks, trimmed paths.
+// 3. split(): the name, size and chunk checks (batchfile.h, chunkplan.h), a floppy's first room check.
+// 4. writeChunks(): each chunk copied by ChunkCopier into a FreshFile, disks changed between them.
+// 5. batchfile.cpp: the batch file, in the batch code page (platform/batchcodepage.cpp).
+// 6. "Done"; any JobFailure thrown on the way ends in fail(), the one error report.
 
 #include <QDateTime>
 #include <QLocale>
@@ -36,14 +44,13 @@ public:
     SplitOutcome run();
 
 private:
-    [[nodiscard]] bool checkEntries();
+    [[nodiscard]] bool entriesGiven();
     SplitOutcome split(RemovableMedia& media);
     qint64 sourceLength();
     qint64 chunkSize(qint64 sourceLength) const;
-    [[nodiscard]] bool refuseUnsafeName(const QString& fileName);
-    [[nodiscard]] bool refuseTooSmall(const QString& fileName, qint64 sourceLength, qint64 chunkSize);
+    SplitOutcome refuse(const QString& text);
     void checkNameLength(const QString& prefix) const;
-    void refuseWritingOverSource(const ChunkPlan& plan, const QString& prefix) const;
+    void checkSourceIsNoOutput(const ChunkPlan& plan, const QString& prefix) const;
     void writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync);
     void syncDestination() const;
     void showProcessing(const QString& chunkName);

@@ -15,18 +15,17 @@ namespace quarnix::platform {
 
 #ifdef Q_OS_WIN
 
-bool syncToDevice(QFile& file, QString& reason)
+Outcome<> syncToDevice(QFile& file)
 {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
     if (handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle))
-        return true;
-    reason = qt_error_string(int(GetLastError()));
-    return false;
+        return {};
+    return Outcome<>::failure(qt_error_string(int(GetLastError())));
 }
 
-bool syncFolderToDevice(const QString&, QString&)
+Outcome<> syncFolderToDevice(const QString&)
 {
-    return true;
+    return {};
 }
 
 #else
@@ -44,23 +43,21 @@ bool syncHandle(int handle)
 
 } // namespace
 
-bool syncToDevice(QFile& file, QString& reason)
+Outcome<> syncToDevice(QFile& file)
 {
     if (syncHandle(file.handle()))
-        return true;
-    reason = qt_error_string(errno);
-    return false;
+        return {};
+    return Outcome<>::failure(qt_error_string(errno));
 }
 
-bool syncFolderToDevice(const QString& folder, QString& reason)
+Outcome<> syncFolderToDevice(const QString& folder)
 {
     const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const bool synced = handle >= 0 && syncHandle(handle);
-    if (!synced)
-        reason = qt_error_string(errno);
+    const Outcome<> outcome = synced ? Outcome<>() : Outcome<>::failure(qt_error_string(errno));
     if (handle >= 0)
         ::close(handle);
-    return synced;
+    return outcome;
 }
 
 #endif

@@ -21,7 +21,7 @@ WriteGuard::~WriteGuard()
         ::close(int(handle_));
 }
 
-bool WriteGuard::start(QFile& file, QString&)
+Outcome<> WriteGuard::start(QFile& file)
 {
     handle_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     // The open file itself, not whatever its name leads to by now. Only writes to
@@ -32,7 +32,7 @@ bool WriteGuard::start(QFile& file, QString&)
         ::close(int(handle_));
         handle_ = -1;
     }
-    return true;
+    return {};
 }
 
 bool WriteGuard::wasWritten() const
@@ -50,7 +50,7 @@ WriteGuard::~WriteGuard()
         CloseHandle(reinterpret_cast<HANDLE>(handle_));
 }
 
-bool WriteGuard::start(QFile& file, QString& reason)
+Outcome<> WriteGuard::start(QFile& file)
 {
     // A second handle that does not share writing: while it is open no program can
     // open the file for writing, and one that has it open so already makes this fail.
@@ -60,12 +60,10 @@ bool WriteGuard::start(QFile& file, QString& reason)
     const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        reason = qt_error_string(int(GetLastError()));
-        return false;
-    }
+    if (handle == INVALID_HANDLE_VALUE)
+        return Outcome<>::failure(qt_error_string(int(GetLastError())));
     handle_ = reinterpret_cast<qintptr>(handle);
-    return true;
+    return {};
 }
 
 bool WriteGuard::wasWritten() const
@@ -77,9 +75,9 @@ bool WriteGuard::wasWritten() const
 
 WriteGuard::~WriteGuard() = default;
 
-bool WriteGuard::start(QFile&, QString&)
+Outcome<> WriteGuard::start(QFile&)
 {
-    return true;
+    return {};
 }
 
 bool WriteGuard::wasWritten() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -24,11 +26,11 @@ public:
     WriteGuard(const WriteGuard&) = delete;
     WriteGuard& operator=(const WriteGuard&) = delete;
 
-    // Starts guarding `file`, which is open for reading. False, with the system's
-    // reason, where the file cannot be kept from writers (Windows: another program
-    // has it open for writing). Where Linux has no watch to give (the user's inotify
-    // limits are spent) it starts without one, as elsewhere.
-    [[nodiscard]] bool start(QFile& file, QString& reason);
+    // Starts guarding `file`, which is open for reading. Fails where the file cannot
+    // be kept from writers (Windows: another program has it open for writing). Where
+    // Linux has no watch to give (the user's inotify limits are spent) it starts
+    // without one, as elsewhere.
+    Outcome<> start(QFile& file);
 
     // Something wrote to the file since `start`.
     bool wasWritten() const;

@@ -6,7 +6,7 @@
 
 #include "engine/splitjob.h"
 #include "engine/splitwindow.h"
-#include "fakeservices.h"
+#include "fakevolumes.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -56,7 +56,7 @@ inline QStringList seen(const QStringList& lines)
 
 // The system's words for a failure: POSIX's as written here, Windows' from its own
 // message table, whose words differ between its versions and languages.
-inline QString systemReason(const QString& posix, [[maybe_unused]] int windowsError)
+inline QString systemReason([[maybe_unused]] const QString& posix, [[maybe_unused]] int windowsError)
 {
 #ifdef Q_OS_WIN
     return qt_error_string(windowsError);
@@ -121,7 +121,7 @@ struct Job final : engine::SplitWindow {
 #endif
     // A tmpfs of `bytes` at the destination, for a disk that really fills up; false
     // where the suite may not mount one (it needs root, as in CI) or off Linux.
-    bool mountTmpfs(qint64 bytes)
+    bool mountTmpfs([[maybe_unused]] qint64 bytes)
     {
 #ifdef Q_OS_LINUX
         const QByteArray point = QFile::encodeName(out), options = "size=" + QByteArray::number(bytes);

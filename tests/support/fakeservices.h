@@ -1,15 +1,14 @@
 #pragma once
 
-// tests/support: what every suite may use: fakes for what the machine cannot give
-// (a floppy drive, a person at a message box, a browser) and real test files.
+// tests/support: what the window suites use besides fakevolumes.h: fakes for a
+// person at a message box and the file dialog, a browser, a help viewer.
 
+#include "fakevolumes.h"
 #include "platform/gui/services.h"
 
-#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <functional>
-#include <optional>
 
 namespace quarnix::testing {
 
@@ -34,38 +33,6 @@ public:
     QList<ShownMessage> shown;
     QList<platform::MessageAnswer> answers;
     std::function<void(const ShownMessage&)> onShow;
-};
-
-// Volumes for tests: folders listed in `floppies` count as floppy destinations, those
-// in `removables` as removable media, and free space comes from `freeSpaceScript`
-// (one entry a query; past its end the drive is not ready) or, without a script,
-// from `freeSpaceOf`.
-class FakeVolumes final : public platform::Volumes {
-public:
-    platform::PathStyle pathStyle() const override { return style; }
-    bool isFloppyDestination(const QString& destination) const override;
-    QString remountFolder(const QString&) const override { return {}; }
-    bool isFirstFloppyRoot(const QString& destination) const override;
-    bool isRemovable(const QString& destination) const override
-    {
-        return removables.contains(destination) || isFloppyDestination(destination);
-    }
-    std::optional<qint64> freeSpace(const QString& destination) const override;
-    QList<platform::VolumeEntry> volumes() const override { return entries; }
-    bool isReady(const QString& rootPath) const override { return !notReady.contains(rootPath); }
-
-    platform::PathStyle style = platform::nativePathStyle();
-    QStringList floppies;
-    QStringList removables;
-    QString firstFloppyRoot;
-    mutable QList<std::optional<qint64>> freeSpaceScript;
-    QHash<QString, qint64> freeSpaceOf;
-    mutable QStringList queries;
-    QList<platform::VolumeEntry> entries;
-    QStringList notReady;
-
-private:
-    mutable bool scriptStarted_ = false;
 };
 
 // Hands back the scripted file names in turn; an empty one is a cancel.

@@ -96,6 +96,11 @@ expect "to a:\\data" "$(split 'a:\data' disk1 disk2 disk3)" \
 expect "disk 3" "$(files disk3)" "data/reportdoc.3 data/reportdoc.bat "
 grep -q 'Del "reportdoc.bat"' "$work/disk3/data/reportdoc.bat" || fail "a:\\data: no self-delete line"
 
+# " A:" is no floppy destination to the warning, which sees the text as typed; the
+# split trims it, and the rest of the job then writes disk by disk to A:.
+reset
+expect "to ' A:'" "$(split ' A:' disk2 disk3)" "[Enter next floppy] [Enter next floppy] [Done] "
+
 # No disk in the drive when OK is pressed: the error report, and the first disk keeps
 # its chunk.
 reset

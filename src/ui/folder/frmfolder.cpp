@@ -5,6 +5,7 @@
 #include "ui/common/mainfields.h"
 #include "ui/common/programimages.h"
 #include "ui/common/windowlook.h"
+#include "ui/common/windowtexts.h"
 #include "ui/folder/folderitemdelegate.h"
 #include "ui_frmfolder.h"
 
@@ -256,22 +257,16 @@ bool frmFolder::sourceFitsOn(const QString& folder)
 {
     const std::optional<qint64> freeSpace = services_.volumes->freeSpace(folder);
     if (!freeSpace) {
-        warn(QStringLiteral("Free space unknown"),
-             QStringLiteral("The free space of the selected drive could not be found out. "
-                            "Try selecting another location."));
+        warn(texts::freeSpaceUnknownTitle, texts::freeSpaceUnknown);
         return false;
     }
     const QFileInfo source(fields_.sourceText());
     if (!source.isFile() || !source.isReadable()) {
-        warn(QStringLiteral("Source file unreadable"),
-             QStringLiteral("The source file cannot be read, so the space it needs is unknown. "
-                            "Select the source file again and then the destination folder."));
+        warn(texts::sourceUnreadableTitle, texts::sourceUnreadable);
         return false;
     }
     if (*freeSpace <= source.size()) {
-        warn(QStringLiteral("Lack of space"),
-             QStringLiteral("The selected drive doesn't have enough space, to hold the entire split. "
-                            "Try selecting another location."));
+        warn(texts::lackOfSpaceTitle, texts::lackOfSpace);
         return false;
     }
     return true;
@@ -279,8 +274,7 @@ bool frmFolder::sourceFitsOn(const QString& folder)
 
 void frmFolder::warnDeviceNotReady()
 {
-    warn(QStringLiteral("Device not ready"),
-         QStringLiteral("There is no media in the drive. Please insert the media and try again."));
+    warn(texts::deviceNotReadyTitle, texts::deviceNotReady);
 }
 
 void frmFolder::warn(const QString& title, const QString& text)

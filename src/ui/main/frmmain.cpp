@@ -11,6 +11,7 @@
 #include "ui/common/layoutfonts.h"
 #include "ui/common/programimages.h"
 #include "ui/common/windowlook.h"
+#include "ui/common/windowtexts.h"
 #include "ui/main/valuefieldguard.h"
 
 #include <QCloseEvent>
@@ -26,17 +27,12 @@ namespace {
 struct ValueFieldRules {
     double defaultValue;
     double minimum;
-    const char* notANumber;
-    const char* belowMinimum;
+    const QString& notANumber;
+    const QString& belowMinimum;
 };
 
-constexpr ValueFieldRules countRules { 2, 2.0, "Invalid number. Specify number of chunks in integer only.",
-    "The minimum number of splits for a file need to be 2." };
-
-constexpr ValueFieldRules sizeRules { 1.25, 1.25,
-    "Invalid number. Specify file size in either integer or float.",
-    "The minimum split size for a file need to be 1.25 MB. Go through readme.txt in the installation for "
-    "details." };
+const ValueFieldRules countRules { 2, 2.0, texts::countNotANumber, texts::countBelowMinimum };
+const ValueFieldRules sizeRules { 1.25, 1.25, texts::sizeNotANumber, texts::sizeBelowMinimum };
 
 } // namespace
 
@@ -65,7 +61,7 @@ void frmMain::applyLook()
     look::centreOnFirstShow(this);
     applyFonts();
     ui_->Label3->setText(addresses::website());
-    ui_->Label4->setText(QStringLiteral("Quarnix is free to use and to share. It comes with no warranty."));
+    ui_->Label4->setText(texts::notice);
     // Fixed white, not a scheme colour; the role is named because on the window's
     // button-face background a label would otherwise draw in button text.
     QPalette address = ui_->Label3->palette();
@@ -168,7 +164,7 @@ void frmMain::cmdSplitClick()
 
 void frmMain::cmdBrowseClick()
 {
-    const QString chosen = services_.chooser->chooseFile(this, QStringLiteral("Select file to split..."));
+    const QString chosen = services_.chooser->chooseFile(this, texts::chooseSourceTitle);
     if (!chosen.isEmpty())
         lastChosenFile_ = platform::toDisplayPath(chosen, pathStyle());
     // A cancel goes on with the name kept from the last choice, if any.
@@ -182,9 +178,8 @@ void frmMain::cmdBrowseClick()
 void frmMain::cmdBrowseDClick()
 {
     if (sourceText().isEmpty()) {
-        showMessage(engine::texts::sourceMissingTitle,
-            QStringLiteral("First select a source file to split and then the destination folder."),
-            MessageIcon::Information, MessageButtons::Ok);
+        showMessage(engine::texts::sourceMissingTitle, texts::sourceFirst, MessageIcon::Information,
+            MessageButtons::Ok);
         focusBrowseSource();
         return;
     }
@@ -226,8 +221,7 @@ bool frmMain::valueFieldPassesCheck(QLineEdit* field)
     const QString fallback = engine::numberText(rules.defaultValue);
     bool passed = true;
     if (!engine::readNumber(field->text())) {
-        showMessage(engine::texts::errorTitle, QString::fromUtf8(rules.notANumber), MessageIcon::Error,
-            MessageButtons::Ok);
+        showMessage(engine::texts::errorTitle, rules.notANumber, MessageIcon::Error, MessageButtons::Ok);
         field->setText(fallback);
         refocusValueField(field);
         passed = false;
@@ -235,8 +229,7 @@ bool frmMain::valueFieldPassesCheck(QLineEdit* field)
     // Runs after a rewrite too; the default itself always passes.
     const auto value = engine::readNumber(field->text());
     if (value && *value < rules.minimum) {
-        showMessage(QStringLiteral("Unexpected value"), QString::fromUtf8(rules.belowMinimum),
-            MessageIcon::Error, MessageButtons::Ok);
+        showMessage(texts::unexpectedValueTitle, rules.belowMinimum, MessageIcon::Error, MessageButtons::Ok);
         field->setText(fallback);
         refocusValueField(field);
         passed = false;

@@ -2,6 +2,7 @@
 
 #include "ui/common/addresses.h"
 #include "ui/common/windowlook.h"
+#include "ui/common/windowtexts.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
 #include "ui/info/frmhelp.h"
@@ -66,11 +67,9 @@ void SecondaryWindows::openHelpFile()
 {
     if (services_.help->openHelpFile(addresses::helpFileName()))
         return;
-    services_.messages->show(QApplication::activeWindow(), QStringLiteral("Help"),
-                             QStringLiteral("The help file %1 could not be opened. The help window "
-                                            "tells where to download it.")
-                                 .arg(addresses::helpFileName()),
-                             platform::MessageIcon::Warning, platform::MessageButtons::Ok);
+    services_.messages->show(QApplication::activeWindow(), texts::helpTitle,
+                             texts::helpFileNotOpened(addresses::helpFileName()), platform::MessageIcon::Warning,
+                             platform::MessageButtons::Ok);
 }
 
 void SecondaryWindows::closeAll()

@@ -28,7 +28,7 @@ public:
 
 } // namespace
 
-class GuiServicesTest : public QObject {
+class SystemServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -111,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GuiServicesTest)
-#include "tst_guiservices.moc"
+QTEST_MAIN(SystemServicesTest)
+#include "tst_systemservices.moc"
