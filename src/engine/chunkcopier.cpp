@@ -56,16 +56,14 @@ bool ChunkCopier::copyInKernel(FreshFile& chunk)
     // start in large steps, which the page cache takes in large pieces.
     const auto result = kernelCopy_ ? kernelCopy_(source_, offset_, chunk.file(), length_)
                                     : kernel_.copy(source_, offset_, chunk.file(), length_);
-    switch (result.status) {
-    case platform::KernelCopyStatus::Unsupported:
+    if (!result) {
         kernelCopyWorks_ = false; // this pair of file systems will not do it for any chunk
         return false;
-    case platform::KernelCopyStatus::Failed:
-        throw JobFailure{texts::cannotWrite(chunk.file().fileName(), result.reason)};
-    case platform::KernelCopyStatus::Done:
-        break;
     }
-    if (result.copied < length_)
+    const platform::Outcome<qint64>& copied = *result;
+    if (!copied)
+        throw JobFailure{texts::cannotWrite(chunk.file().fileName(), copied.reason())};
+    if (*copied < length_)
         throw JobFailure{texts::sourceChanged(source_.fileName())};
     return true;
 }

@@ -77,34 +77,37 @@ KernelCopyResult KernelCopier::copy(QFile& source, qint64 offset, QFile& target,
     if (pipeRead_ < 0)
         open();
     if (in < 0 || out < 0 || pipeCapacity_ <= 0)
-        return {KernelCopyStatus::Unsupported, 0};
+        return std::nullopt;
 
     // Into the pipe the source's pages go by reference; out of it they are copied
     // into the target's. Bytes a failure leaves in the pipe go with the pipe.
-    const auto stop = [this](KernelCopyStatus status, qint64 copied, int error) {
+    const auto unsupported = [this] {
         close();
-        return KernelCopyResult {status, copied, status == KernelCopyStatus::Failed ? qt_error_string(error) : QString()};
+        return KernelCopyResult();
+    };
+    const auto failed = [this](int error) {
+        close();
+        return KernelCopyResult(Outcome<qint64>::failure(qt_error_string(error)));
     };
     off64_t position = offset;
     qint64 copied = 0;
     while (copied < length) {
         const ssize_t taken = spliceOnce(in, &position, pipeWrite_, std::min(length - copied, pipeCapacity_));
         if (taken < 0)
-            return stop(copied == 0 && meansUnsupported(errno) ? KernelCopyStatus::Unsupported
-                                                               : KernelCopyStatus::Failed, copied, errno);
+            return copied == 0 && meansUnsupported(errno) ? unsupported() : failed(errno);
         if (taken == 0)
             break; // the source ended early
         for (qint64 left = taken; left > 0;) {
             const ssize_t put = spliceOnce(pipeRead_, nullptr, out, left);
             if (put < 0 && copied == 0 && meansUnsupported(errno))
-                return stop(KernelCopyStatus::Unsupported, 0, errno);
+                return unsupported();
             if (put <= 0)
-                return stop(KernelCopyStatus::Failed, copied, put < 0 ? errno : EIO);
+                return failed(put < 0 ? errno : EIO);
             left -= put;
             copied += put;
         }
     }
-    return {KernelCopyStatus::Done, copied};
+    return Outcome<qint64>(copied);
 }
 
 #else
@@ -119,7 +122,7 @@ void KernelCopier::close()
 
 KernelCopyResult KernelCopier::copy(QFile&, qint64, QFile&, qint64)
 {
-    return {KernelCopyStatus::Unsupported, 0};
+    return std::nullopt;
 }
 
 #endif

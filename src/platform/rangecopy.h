@@ -1,28 +1,23 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 class QFile;
 
 namespace quarnix::platform {
 
-enum class KernelCopyStatus {
-    Done,        // `copied` bytes were copied; fewer than asked means the source ended
-    Unsupported, // nothing was copied: the system cannot copy between these files
-    Failed,      // a read or write failed; `copied` bytes were copied before it
-};
-
-struct KernelCopyResult {
-    KernelCopyStatus status;
-    qint64 copied;
-    QString reason = {}; // the system's words for a failure
-};
+// Empty where the system cannot copy between the two files (nothing was copied);
+// else the bytes copied, fewer than asked where the source ended, or why it failed.
+using KernelCopyResult = std::optional<Outcome<qint64>>;
 
 // Copies ranges of files inside the kernel: the bytes go once from the source's
 // cached pages into the target's, never through user memory, whatever the offset
-// and between any two file systems. Where the system cannot do that a copy is
-// Unsupported and the caller copies through a buffer instead.
+// and between any two file systems. Where the system cannot do that a copy gives
+// no result and the caller copies through a buffer instead.
 //
 // It keeps what it copies through (a pipe on Linux) from one copy to the next,
 // since setting that up again for every small chunk cost more than the copy.

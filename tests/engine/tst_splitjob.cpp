@@ -53,10 +53,12 @@ struct FailureRow {
     qint64 length = 3000000;
 };
 
-// A kernel copy that reports `status` after bringing `missing` bytes fewer than asked
-// (-1: half of them).
+// A kernel copy that brings `missing` bytes fewer than asked (-1: half of them), and
+// then fails or reports done; or one the system cannot do at all.
 struct KernelCopyRow {
-    KernelCopyStatus status; qint64 missing; QString cause;
+    qint64 missing = 0;
+    bool fails = false, unsupported = false;
+    QString cause = {};
 };
 
 // What the user meets in turn on a floppy destination.
@@ -585,10 +587,10 @@ private slots:
         QTest::addColumn<KernelCopyRow>("row");
         const QString changed = "{source} changed while it was being split.";
         QTest::newRow("fails halfway")
-            << KernelCopyRow {KernelCopyStatus::Failed, -1, "Cannot write {chunk}: Input/output error"};
-        QTest::newRow("source ends halfway") << KernelCopyRow {KernelCopyStatus::Done, -1, changed};
-        QTest::newRow("one byte short") << KernelCopyRow {KernelCopyStatus::Done, 1, changed};
-        QTest::newRow("unsupported") << KernelCopyRow {KernelCopyStatus::Unsupported, 0, {}};
+            << KernelCopyRow {.missing = -1, .fails = true, .cause = "Cannot write {chunk}: Input/output error"};
+        QTest::newRow("source ends halfway") << KernelCopyRow {.missing = -1, .cause = changed};
+        QTest::newRow("one byte short") << KernelCopyRow {.missing = 1, .cause = changed};
+        QTest::newRow("unsupported") << KernelCopyRow {.unsupported = true};
     }
 
     void kernelCopyEndsExactOrFails()
@@ -596,11 +598,11 @@ private slots:
         QFETCH(KernelCopyRow, row);
         KernelCopier kernel;
         const auto halfway = [&](QFile& source, qint64 offset, QFile& target, qint64 length) {
-            if (row.status == KernelCopyStatus::Unsupported)
-                return KernelCopyResult {row.status, 0};
+            if (row.unsupported)
+                return KernelCopyResult();
             const qint64 asked = row.missing < 0 ? length / 2 : length - row.missing;
             const KernelCopyResult copied = kernel.copy(source, offset, target, asked);
-            return KernelCopyResult {row.status, copied.copied, QStringLiteral("Input/output error")};
+            return row.fails ? KernelCopyResult(Outcome<qint64>::failure("Input/output error")) : copied;
         };
         Job job;
         const qint64 length = 1000000;
