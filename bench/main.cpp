@@ -11,8 +11,8 @@
 #include "engine/jobtexts.h"
 #include "engine/splitjob.h"
 #include "engine/splitwindow.h"
-#include "processmemory.h"
 #include "platform/volumes.h"
+#include "processmemory.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -57,7 +57,7 @@ public:
     void focusBrowseDestination() override { }
 
     platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon,
-                                        platform::MessageButtons buttons, const QString& details) override
+        platform::MessageButtons buttons, const QString& details) override
     {
         lastBoxTitle = title;
         err() << '[' << title << "] " << text << Qt::endl;
@@ -65,8 +65,7 @@ public:
             err() << details << Qt::endl;
         if (!atPrompt.isEmpty() && (title == engine::texts::nextFloppyTitle || title == engine::texts::lastFloppyTitle))
             std::system(atPrompt.toLocal8Bit().constData()); // what it does shows in the next check
-        return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
-                                                          : platform::MessageAnswer::Ok;
+        return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes : platform::MessageAnswer::Ok;
     }
 
     void openFolderPicker() override { err() << "(folder picker)" << Qt::endl; }
@@ -91,14 +90,8 @@ public:
     {
         return system_.isFloppyDestination(destination);
     }
-    QString remountFolder(const QString& destination) const override
-    {
-        return system_.remountFolder(destination);
-    }
-    bool isFirstFloppyRoot(const QString& destination) const override
-    {
-        return system_.isFirstFloppyRoot(destination);
-    }
+    QString remountFolder(const QString& destination) const override { return system_.remountFolder(destination); }
+    bool isFirstFloppyRoot(const QString& destination) const override { return system_.isFirstFloppyRoot(destination); }
     bool isRemovable(const QString& destination) const override
     {
         return removable_ || system_.isRemovable(destination);
@@ -118,7 +111,8 @@ private:
 int usage()
 {
     QTextStream(stderr) << "usage: quarnix-bench SOURCE DEST (--size MB | --count N) [--removable] "
-                           "[--at-prompt COMMAND]" << Qt::endl;
+                           "[--at-prompt COMMAND]"
+                        << Qt::endl;
     return 2;
 }
 
@@ -168,8 +162,8 @@ int main(int argc, char* argv[])
     const double seconds = double(nanoseconds) / 1e9;
     const double mibPerSecond = seconds > 0 ? double(bytes) / 1048576.0 / seconds : 0.0;
     const qint64 peak = bench::peakResidentKiB().value_or(-1);
-    std::printf("bytes=%lld seconds=%.3f mib_per_s=%.1f peak_rss_kib=%lld\n", static_cast<long long>(bytes),
-                seconds, mibPerSecond, static_cast<long long>(peak));
+    std::printf("bytes=%lld seconds=%.3f mib_per_s=%.1f peak_rss_kib=%lld\n", static_cast<long long>(bytes), seconds,
+        mibPerSecond, static_cast<long long>(peak));
     std::fflush(stdout);
 
     const bool done = outcome == engine::SplitOutcome::Done && window.lastBoxTitle == QLatin1String("Done");

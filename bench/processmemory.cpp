@@ -1,7 +1,9 @@
 #include "processmemory.h"
 
 #if defined(Q_OS_WIN)
+// psapi.h needs the types windows.h defines.
 #include <windows.h>
+
 #include <psapi.h>
 #elif defined(Q_OS_UNIX)
 #include <sys/resource.h>

@@ -28,6 +28,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=(lintian appstream desktop-file-utils man-db groff-base mandoc python3 librsvg2-bin)
     packages+=(dbus-daemon dbus-bin at-spi2-core python3-dbus)
     packages+=(mount e2fsprogs)
+    # CI checks that every C++ file is as clang-format writes it.
+    packages+=(clang-format)
 fi
 
 missing=()

@@ -125,7 +125,7 @@ void writeBatchFile(const QString& path, const BatchFileContent& content)
     // QSaveFile's buffer does not stop its commit.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw JobFailure{texts::cannotCreate(path, file.errorString())};
+        throw JobFailure {texts::cannotCreate(path, file.errorString())};
     QByteArray pending;
     // A write cut short (the disk filled up halfway) says nothing of why; the next
     // one, for the rest, fails with the system's reason.
@@ -133,7 +133,7 @@ void writeBatchFile(const QString& path, const BatchFileContent& content)
         for (qint64 written = 0; written < pending.size();) {
             const qint64 step = file.write(pending.constData() + written, pending.size() - written);
             if (step <= 0)
-                throw JobFailure{texts::cannotWrite(path, file.errorString())};
+                throw JobFailure {texts::cannotWrite(path, file.errorString())};
             written += step;
         }
         pending.clear();
@@ -141,14 +141,14 @@ void writeBatchFile(const QString& path, const BatchFileContent& content)
     batchLines(content, [&](const QString& line) {
         const auto bytes = platform::encodeForBatchFile(line + QStringLiteral("\r\n"));
         if (!bytes)
-            throw JobFailure{texts::unsafeName(content.sourceFileName)};
+            throw JobFailure {texts::unsafeName(content.sourceFileName)};
         pending += *bytes;
         if (pending.size() >= writeSize)
             writePending();
     });
     writePending();
     if (!file.commit())
-        throw JobFailure{texts::cannotWrite(path, file.errorString())};
+        throw JobFailure {texts::cannotWrite(path, file.errorString())};
 }
 
 } // namespace quarnix::engine

@@ -18,14 +18,14 @@ ChunkCopier::ChunkCopier(QFile& source, KernelCopy kernelCopy)
 void ChunkCopier::readBlock(qint64 offset, qint64 length)
 {
     if (source_.pos() != offset && !source_.seek(offset))
-        throw JobFailure{texts::cannotRead(source_.fileName(), source_.errorString())};
+        throw JobFailure {texts::cannotRead(source_.fileName(), source_.errorString())};
     qint64 filled = 0;
     while (filled < length) {
         const qint64 step = source_.read(buffer_.data() + filled, length - filled);
         if (step < 0)
-            throw JobFailure{texts::cannotRead(source_.fileName(), source_.errorString())};
+            throw JobFailure {texts::cannotRead(source_.fileName(), source_.errorString())};
         if (step == 0)
-            throw JobFailure{texts::sourceChanged(source_.fileName())}; // it ended before the chunk did
+            throw JobFailure {texts::sourceChanged(source_.fileName())}; // it ended before the chunk did
         filled += step;
     }
 }
@@ -62,9 +62,9 @@ bool ChunkCopier::copyInKernel(FreshFile& chunk)
     }
     const platform::Outcome<qint64>& copied = *result;
     if (!copied)
-        throw JobFailure{texts::cannotWrite(chunk.file().fileName(), copied.reason())};
+        throw JobFailure {texts::cannotWrite(chunk.file().fileName(), copied.reason())};
     if (*copied < length_)
-        throw JobFailure{texts::sourceChanged(source_.fileName())};
+        throw JobFailure {texts::sourceChanged(source_.fileName())};
     return true;
 }
 

@@ -36,8 +36,8 @@ public:
     static constexpr qint64 pageSize = 4096;
 
     // Stands in for the system's copy (platform::KernelCopier::copy) where given.
-    using KernelCopy = std::function<platform::KernelCopyResult(QFile& source, qint64 offset, QFile& target,
-                                                                qint64 length)>;
+    using KernelCopy
+        = std::function<platform::KernelCopyResult(QFile& source, qint64 offset, QFile& target, qint64 length)>;
 
     explicit ChunkCopier(QFile& source, KernelCopy kernelCopy = {});
 

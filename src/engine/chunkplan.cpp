@@ -41,8 +41,8 @@ std::optional<ChunkPlan> planChunks(qint64 sourceLength, qint64 chunkSize)
     plan.sourceLength = sourceLength;
     plan.chunkSize = chunkSize;
     plan.chunkLength = chunkSize + 1;
-    const qint64 count = std::max<qint64>(
-        1, sourceLength / plan.chunkLength + (sourceLength % plan.chunkLength != 0 ? 1 : 0));
+    const qint64 count
+        = std::max<qint64>(1, sourceLength / plan.chunkLength + (sourceLength % plan.chunkLength != 0 ? 1 : 0));
     if (count > maxChunkCount)
         return std::nullopt;
     plan.count = int(count);

@@ -29,10 +29,7 @@ struct ChunkPlan {
     int count = 0;
 
     qint64 offsetOf(int number) const { return qint64(number - 1) * chunkLength; }
-    qint64 lengthOf(int number) const
-    {
-        return number < count ? chunkLength : sourceLength - offsetOf(count);
-    }
+    qint64 lengthOf(int number) const { return number < count ? chunkLength : sourceLength - offsetOf(count); }
 };
 
 // Empty when the source needs more than maxChunkCount chunk files.

@@ -14,10 +14,10 @@ void clearName(const QString& path)
     if (!existing.exists() && !existing.isSymLink())
         return;
     if (existing.isDir() && !existing.isSymLink())
-        throw JobFailure{texts::cannotCreate(path, QStringLiteral("A folder has that name"))};
+        throw JobFailure {texts::cannotCreate(path, QStringLiteral("A folder has that name"))};
     QFile old(path);
     if (!old.remove())
-        throw JobFailure{texts::cannotCreate(path, old.errorString())};
+        throw JobFailure {texts::cannotCreate(path, old.errorString())};
 }
 
 FreshFile::FreshFile(const QString& path)
@@ -25,7 +25,7 @@ FreshFile::FreshFile(const QString& path)
 {
     clearName(path);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        throw JobFailure{texts::cannotCreate(path, file_.errorString())};
+        throw JobFailure {texts::cannotCreate(path, file_.errorString())};
 }
 
 FreshFile::~FreshFile()
@@ -42,7 +42,7 @@ void FreshFile::write(const char* data, qint64 size)
     while (written < size) {
         const qint64 step = file_.write(data + written, size - written);
         if (step <= 0)
-            throw JobFailure{texts::cannotWrite(file_.fileName(), file_.errorString())};
+            throw JobFailure {texts::cannotWrite(file_.fileName(), file_.errorString())};
         written += step;
     }
 }
@@ -50,14 +50,14 @@ void FreshFile::write(const char* data, qint64 size)
 void FreshFile::sync()
 {
     if (const auto synced = platform::syncToDevice(file_); !synced)
-        throw JobFailure{texts::cannotWrite(file_.fileName(), synced.reason())};
+        throw JobFailure {texts::cannotWrite(file_.fileName(), synced.reason())};
 }
 
 void FreshFile::close()
 {
     file_.close();
     if (file_.error() != QFileDevice::NoError)
-        throw JobFailure{texts::cannotWrite(file_.fileName(), file_.errorString())};
+        throw JobFailure {texts::cannotWrite(file_.fileName(), file_.errorString())};
     kept_ = true;
 }
 

@@ -23,8 +23,8 @@ QString tooSmall(const QString& fileName, const QString& megabytes)
 
 QString done(const QString& chunkPrefix, const QString& fileName)
 {
-    return QStringLiteral("Job was done successfully. Run ") + chunkPrefix
-        + QStringLiteral(".bat file to re-assemble ") + fileName + u'.';
+    return QStringLiteral("Job was done successfully. Run ") + chunkPrefix + QStringLiteral(".bat file to re-assemble ")
+        + fileName + u'.';
 }
 
 QString unsafeName(const QString& fileName)
@@ -95,13 +95,15 @@ QString noLongerOnFloppy(const QString& destination)
 
 QString overwritesSource(const QString& path, const QString& source)
 {
-    return QStringLiteral("The split would write over the source file: %1 leads to %2.").arg(shown(source), shown(path));
+    return QStringLiteral("The split would write over the source file: %1 leads to %2.")
+        .arg(shown(source), shown(path));
 }
 
 QString changeDisk(const QString& mountFolder)
 {
     return QStringLiteral("To change the disk, unmount it from %1, swap the disks and mount the next one at %1 "
-                          "again; then press OK.").arg(mountFolder);
+                          "again; then press OK.")
+        .arg(mountFolder);
 }
 
 } // namespace quarnix::engine::texts

@@ -24,8 +24,8 @@ bool RemovableMedia::isFloppyDestination() const
 
 bool RemovableMedia::floppyConfirmed()
 {
-    const auto answer = window_.showMessage(texts::floppyQuestionTitle, texts::floppyQuestion,
-                                            MessageIcon::Question, MessageButtons::YesNo);
+    const auto answer = window_.showMessage(
+        texts::floppyQuestionTitle, texts::floppyQuestion, MessageIcon::Question, MessageButtons::YesNo);
     floppy_ = answer == MessageAnswer::Yes;
     if (floppy_)
         return true;
@@ -42,15 +42,14 @@ bool RemovableMedia::becomesFloppySplit()
 void RemovableMedia::checkDiskInDrive() const
 {
     if (floppy_ && !isFloppyDestination())
-        throw JobFailure{texts::noLongerOnFloppy(window_.destinationText())};
+        throw JobFailure {texts::noLongerOnFloppy(window_.destinationText())};
 }
 
 bool RemovableMedia::roomForFirstChunk(qint64 chunkSize)
 {
     if (freeSpace() > chunkSize)
         return true;
-    window_.showMessage(texts::lackOfSpaceTitle, texts::lackOfSpace, MessageIcon::Warning,
-                        MessageButtons::Ok);
+    window_.showMessage(texts::lackOfSpaceTitle, texts::lackOfSpace, MessageIcon::Warning, MessageButtons::Ok);
     window_.setBusyPointer(false);
     window_.openFolderPicker();
     window_.setStatus(QString());
@@ -72,7 +71,7 @@ qint64 RemovableMedia::freeSpace() const
     checkDiskInDrive();
     const auto free = volumes_.freeSpace(window_.destinationText());
     if (!free)
-        throw JobFailure{texts::driveNotReady(window_.destinationText())};
+        throw JobFailure {texts::driveNotReady(window_.destinationText())};
     return *free;
 }
 
@@ -82,7 +81,7 @@ void RemovableMedia::waitForDisk(qint64 threshold, const QString& title, const Q
         const QString mountFolder = volumes_.remountFolder(window_.destinationText());
         window_.setBusyPointer(false);
         window_.showMessage(title, text, MessageIcon::Information, MessageButtons::Ok,
-                            mountFolder.isEmpty() ? QString() : texts::changeDisk(mountFolder));
+            mountFolder.isEmpty() ? QString() : texts::changeDisk(mountFolder));
         window_.setBusyPointer(true);
     }
 }

@@ -61,15 +61,14 @@ bool SplitJob::entriesGiven()
 {
     const platform::PathStyle style = volumes_.pathStyle();
     if (window_.sourceText().isEmpty()) {
-        window_.showMessage(texts::sourceMissingTitle, texts::sourceMissing, MessageIcon::Warning,
-                            MessageButtons::Ok);
+        window_.showMessage(texts::sourceMissingTitle, texts::sourceMissing, MessageIcon::Warning, MessageButtons::Ok);
         window_.focusBrowseSource();
         return false;
     }
     window_.setSourceText(platform::trimmedPath(window_.sourceText(), style));
     if (window_.destinationText().isEmpty()) {
-        window_.showMessage(texts::destinationMissingTitle, texts::destinationMissing,
-                            MessageIcon::Warning, MessageButtons::Ok);
+        window_.showMessage(
+            texts::destinationMissingTitle, texts::destinationMissing, MessageIcon::Warning, MessageButtons::Ok);
         window_.focusBrowseDestination();
         return false;
     }
@@ -95,10 +94,10 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
 
     const auto prefix = chunkPrefix(fileName);
     if (!prefix)
-        throw JobFailure{texts::nameTooShort(fileName)};
+        throw JobFailure {texts::nameTooShort(fileName)};
     const auto plan = planChunks(length, size);
     if (!plan)
-        throw JobFailure{texts::tooManyChunks(maxChunkCount)};
+        throw JobFailure {texts::tooManyChunks(maxChunkCount)};
     checkNameLength(*prefix);
     checkSourceIsNoOutput(*plan, *prefix);
     // A floppy or a stick is taken out when the job says so: what it holds by then
@@ -110,15 +109,14 @@ SplitOutcome SplitJob::split(RemovableMedia& media)
     window_.setStatus(texts::completing + batchName);
     window_.repaintStatus();
     media.checkDiskInDrive();
-    writeBatchFile(outputPath(batchName),
-                   {*prefix, *plan, fileName, !volumes_.isFirstFloppyRoot(window_.destinationText())});
+    writeBatchFile(
+        outputPath(batchName), {*prefix, *plan, fileName, !volumes_.isFirstFloppyRoot(window_.destinationText())});
     if (sync)
         syncDestination();
 
     window_.setStatus(texts::completed);
     window_.setBusyPointer(false);
-    window_.showMessage(texts::doneTitle, texts::done(*prefix, fileName), MessageIcon::Information,
-                        MessageButtons::Ok);
+    window_.showMessage(texts::doneTitle, texts::done(*prefix, fileName), MessageIcon::Information, MessageButtons::Ok);
     window_.setStatus(QString());
     return SplitOutcome::Done;
 }
@@ -128,11 +126,11 @@ qint64 SplitJob::sourceLength()
     const QString path = window_.sourceText();
     const QFileInfo source(path);
     if (source.exists() && !source.isFile())
-        throw JobFailure{texts::notAFile(path)};
+        throw JobFailure {texts::notAFile(path)};
     // Opened here for the system's own words when it is missing or unreadable.
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly))
-        throw JobFailure{texts::cannotRead(path, probe.errorString())};
+        throw JobFailure {texts::cannotRead(path, probe.errorString())};
     sourceModified_ = source.lastModified();
     return source.size();
 }
@@ -143,10 +141,10 @@ qint64 SplitJob::chunkSize(qint64 sourceLength) const
     const QString text = bySize ? window_.sizeText() : window_.numberText();
     const auto value = readNumber(text, locale_);
     if (!value)
-        throw JobFailure{texts::notANumber(text)};
+        throw JobFailure {texts::notANumber(text)};
     const auto size = bySize ? chunkSizeForMegabytes(*value) : chunkSizeForCount(sourceLength, *value);
     if (!size)
-        throw JobFailure{texts::unusableValue(text)};
+        throw JobFailure {texts::unusableValue(text)};
     return *size;
 }
 
@@ -167,7 +165,7 @@ void SplitJob::checkNameLength(const QString& prefix) const
 {
     const QString batchName = batchFileName(prefix);
     if (!platform::fitsFileNameLimit(window_.destinationText(), batchName + QString(batchDraftSuffix, u'x')))
-        throw JobFailure{texts::nameTooLong(batchName, window_.destinationText())};
+        throw JobFailure {texts::nameTooLong(batchName, window_.destinationText())};
 }
 
 // Every chunk file and the batch file replace whatever has their names. The source
@@ -179,18 +177,18 @@ void SplitJob::checkSourceIsNoOutput(const ChunkPlan& plan, const QString& prefi
     for (int number = 1; number <= plan.count; ++number)
         names << chunkFileName(prefix, number);
     if (const auto name = platform::entryOf(window_.sourceText(), window_.destinationText(), names))
-        throw JobFailure{texts::overwritesSource(outputPath(*name), window_.sourceText())};
+        throw JobFailure {texts::overwritesSource(outputPath(*name), window_.sourceText())};
 }
 
 void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, RemovableMedia& media, bool sync)
 {
     QFile source(window_.sourceText());
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw JobFailure{texts::cannotRead(source.fileName(), source.errorString())};
+        throw JobFailure {texts::cannotRead(source.fileName(), source.errorString())};
     // Length and time alone miss a rewrite whose writer put them back.
     platform::WriteGuard guard;
     if (const auto guarded = guard.start(source); !guarded)
-        throw JobFailure{texts::cannotRead(source.fileName(), guarded.reason())};
+        throw JobFailure {texts::cannotRead(source.fileName(), guarded.reason())};
     ChunkCopier copier(source);
     const bool floppy = media.isFloppySplit();
     // A batch file of this job's name describes chunks from an earlier job, which
@@ -229,13 +227,13 @@ void SplitJob::writeChunks(const ChunkPlan& plan, const QString& prefix, Removab
     const QFileInfo after(source.fileName());
     if (guard.wasWritten() || !after.isFile() || after.size() != plan.sourceLength
         || after.lastModified() != sourceModified_)
-        throw JobFailure{texts::sourceChanged(source.fileName())};
+        throw JobFailure {texts::sourceChanged(source.fileName())};
 }
 
 void SplitJob::syncDestination() const
 {
     if (const auto synced = platform::syncFolderToDevice(window_.destinationText()); !synced)
-        throw JobFailure{texts::cannotWrite(window_.destinationText(), synced.reason())};
+        throw JobFailure {texts::cannotWrite(window_.destinationText(), synced.reason())};
 }
 
 void SplitJob::showProcessing(const QString& chunkName)

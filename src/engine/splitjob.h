@@ -29,9 +29,9 @@ class RemovableMedia;
 struct ChunkPlan;
 
 enum class SplitOutcome {
-    Done,     // every chunk file and the batch file were written
-    Stopped,  // an entry check, the user or a lack of room ended the job; nothing was written
-    Failed,   // the error report was shown
+    Done,    // every chunk file and the batch file were written
+    Stopped, // an entry check, the user or a lack of room ended the job; nothing was written
+    Failed,  // the error report was shown
 };
 
 // The work behind the Split button: reads the window's fields, cuts the source into

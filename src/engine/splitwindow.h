@@ -31,10 +31,9 @@ public:
 
     // `details`, when given, is shown apart from the text, for whoever wants to know
     // more (the error report's cause).
-    virtual platform::MessageAnswer showMessage(const QString& title, const QString& text,
-                                                platform::MessageIcon icon,
-                                                platform::MessageButtons buttons,
-                                                const QString& details = QString()) = 0;
+    virtual platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
+        platform::MessageButtons buttons, const QString& details = QString())
+        = 0;
 
     // Opens the folder picker without an owner and without waiting for it.
     virtual void openFolderPicker() = 0;

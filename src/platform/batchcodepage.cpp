@@ -38,6 +38,8 @@ namespace {
 
 // Bytes 0x80 to 0xFF of the two OEM code pages a western Windows machine reads batch
 // files in: 437 on a US machine, 850 on a Western European one.
+// Twelve to a row, as written from the code page charts.
+// clang-format off
 constexpr std::array<char16_t, 128> codePage437 = {
     0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF,
     0x00EE, 0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
@@ -65,6 +67,7 @@ constexpr std::array<char16_t, 128> codePage850 = {
     0x00FD, 0x00DD, 0x00AF, 0x00B4, 0x00AD, 0x00B1, 0x2017, 0x00BE, 0x00B6, 0x00A7, 0x00F7, 0x00B8,
     0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0,
 };
+// clang-format on
 
 // The batch file is written in 850, but a US machine reads the same bytes in 437:
 // only a byte that means the same character in both names the same file on both.

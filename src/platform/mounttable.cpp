@@ -9,8 +9,8 @@ namespace {
 
 MountedVolume described(const QStorageInfo& volume)
 {
-    return {volume.rootPath(), QString::fromLocal8Bit(volume.device()), volume.fileSystemType(),
-            volume.name(), volume.isReady(), volume.bytesAvailable()};
+    return {volume.rootPath(), QString::fromLocal8Bit(volume.device()), volume.fileSystemType(), volume.name(),
+        volume.isReady(), volume.bytesAvailable()};
 }
 
 } // namespace

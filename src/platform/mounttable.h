@@ -13,7 +13,7 @@ struct MountedVolume {
     QString rootPath; // Qt's form: "/media/usb", "C:/"
     QString device;   // "/dev/sdb1"; on Windows a volume name
     QByteArray fileSystemType;
-    QString name;     // the volume's label
+    QString name; // the volume's label
     bool ready = false;
     qint64 bytesAvailable = -1; // to the user; -1 when unknown
 };

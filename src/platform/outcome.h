@@ -14,8 +14,7 @@ namespace quarnix::platform {
 // - inside the split job a failure is thrown as JobFailure and ends in the job's one
 //   error report, and the job's refusals go through SplitJob::refuse;
 // - a function returning bool is named for what true means.
-template <typename T = void>
-class [[nodiscard]] Outcome {
+template <typename T = void> class [[nodiscard]] Outcome {
 public:
     Outcome(T value)
         : value_(std::move(value))
@@ -39,8 +38,7 @@ private:
     QString reason_;
 };
 
-template <>
-class [[nodiscard]] Outcome<void> {
+template <> class [[nodiscard]] Outcome<void> {
 public:
     Outcome() = default;
     static Outcome failure(QString reason)

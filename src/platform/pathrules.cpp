@@ -46,8 +46,7 @@ QString applyDestinationRule(const QString& text, PathStyle style)
     return text;
 }
 
-std::optional<QString> destinationAfterBrowse(const QString& source, const QString& fileTitle,
-                                              PathStyle style)
+std::optional<QString> destinationAfterBrowse(const QString& source, const QString& fileTitle, PathStyle style)
 {
     const qsizetype length = source.size() - fileTitle.size() - 1;
     if (length < 0)

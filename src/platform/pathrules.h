@@ -31,8 +31,8 @@ QString applyDestinationRule(const QString& text, PathStyle style);
 // The destination text left by choosing `source` in the open-file dialog, whose bare
 // name is `fileTitle`. Empty optional when the arithmetic comes out negative (a
 // cancelled first dialog), in which case the destination keeps its text.
-[[nodiscard]] std::optional<QString> destinationAfterBrowse(const QString& source, const QString& fileTitle,
-                                              PathStyle style);
+[[nodiscard]] std::optional<QString> destinationAfterBrowse(
+    const QString& source, const QString& fileTitle, PathStyle style);
 
 // The destination text left by dropping the file `source`.
 QString destinationAfterDrop(const QString& source, PathStyle style);

@@ -112,13 +112,9 @@ KernelCopyResult KernelCopier::copy(QFile& source, qint64 offset, QFile& target,
 
 #else
 
-void KernelCopier::open()
-{
-}
+void KernelCopier::open() { }
 
-void KernelCopier::close()
-{
-}
+void KernelCopier::close() { }
 
 KernelCopyResult KernelCopier::copy(QFile&, qint64, QFile&, qint64)
 {

@@ -25,8 +25,8 @@ bool isRemovableDevice(const QString& device, const QString& sysfsRoot)
         return false;
     // class/block/sdb1 leads to devices/.../usb1/.../block/sdb/sdb1: the path tells
     // the bus, and a partition's mark is on the whole disk above it.
-    const QString block = QFileInfo(QDir(sysfsRoot).filePath(QStringLiteral("class/block/") + name))
-                              .canonicalFilePath();
+    const QString block
+        = QFileInfo(QDir(sysfsRoot).filePath(QStringLiteral("class/block/") + name)).canonicalFilePath();
     if (block.isEmpty())
         return false;
     if (block.contains(QLatin1String("/usb")))

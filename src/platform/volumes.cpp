@@ -12,9 +12,29 @@ namespace {
 bool isSystemFileSystem(const QByteArray& type)
 {
     static const QList<QByteArray> hidden = {
-        "proc", "sysfs", "devtmpfs", "devpts", "cgroup", "cgroup2", "securityfs", "pstore",
-        "debugfs", "tracefs", "configfs", "fusectl", "mqueue", "hugetlbfs", "bpf", "autofs",
-        "binfmt_misc", "efivarfs", "overlay", "squashfs", "nsfs", "rpc_pipefs", "ramfs",
+        "proc",
+        "sysfs",
+        "devtmpfs",
+        "devpts",
+        "cgroup",
+        "cgroup2",
+        "securityfs",
+        "pstore",
+        "debugfs",
+        "tracefs",
+        "configfs",
+        "fusectl",
+        "mqueue",
+        "hugetlbfs",
+        "bpf",
+        "autofs",
+        "binfmt_misc",
+        "efivarfs",
+        "overlay",
+        "squashfs",
+        "nsfs",
+        "rpc_pipefs",
+        "ramfs",
     };
     return hidden.contains(type);
 }
@@ -122,8 +142,7 @@ QList<VolumeEntry> SystemVolumes::volumes() const
 bool SystemVolumes::isReady(const QString& rootPath) const
 {
     const auto volume = mounts_.volumeOf(rootPath);
-    return volume && volume->ready && qtPath(volume->rootPath) == qtPath(rootPath)
-        && QDir(rootPath).isReadable();
+    return volume && volume->ready && qtPath(volume->rootPath) == qtPath(rootPath) && QDir(rootPath).isReadable();
 }
 
 } // namespace quarnix::platform

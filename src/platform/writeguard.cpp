@@ -58,8 +58,7 @@ Outcome<> WriteGuard::start(QFile& file)
     // remove a hard link of the source left at a chunk's name.
     const QString path = QDir::toNativeSeparators(file.fileName());
     const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+        FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return Outcome<>::failure(qt_error_string(int(GetLastError())));
     handle_ = reinterpret_cast<qintptr>(handle);

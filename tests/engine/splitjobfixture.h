@@ -69,7 +69,7 @@ inline QString systemReason([[maybe_unused]] const QString& posix, [[maybe_unuse
 inline QStringList start(const QString& source, const QString& destination)
 {
     return {"source=" + source, "destination=" + destination, "status=Wait... split operation is in progress...",
-            "repaint window", "pointer busy"};
+        "repaint window", "pointer busy"};
 }
 
 inline QStringList processing(const QStringList& chunks)
@@ -83,17 +83,16 @@ inline QStringList processing(const QStringList& chunks)
 inline QStringList finish(const QString& prefix, const QString& name)
 {
     return {"status=Wait... split operation completed...Processing " + prefix + ".bat", "repaint status",
-            "status=The split operation has been completed.", "pointer default",
-            "[Done] Job was done successfully. Run " + prefix + ".bat file to re-assemble " + name
-                + ". {information, OK}",
-            "status="};
+        "status=The split operation has been completed.", "pointer default",
+        "[Done] Job was done successfully. Run " + prefix + ".bat file to re-assemble " + name + ". {information, OK}",
+        "status="};
 }
 
 // The one error report, with its cause as the box's detail.
 inline QStringList failure(const QString& cause)
 {
-    return seen({"status=Some error occured, during operation.", "pointer default", "Error", "details=" + cause,
-                 "status="});
+    return seen(
+        {"status=Some error occured, during operation.", "pointer default", "Error", "details=" + cause, "status="});
 }
 
 // A temporary folder for the source with the destination folder in it, and the main
@@ -109,7 +108,7 @@ struct Job final : engine::SplitWindow {
     bool bySize = true;
     QStringList events;
     std::function<void(const QString&)> onEvent = [](const QString&) {}; // while a box would be up, too
-    platform::MessageAnswer answer = platform::MessageAnswer::Yes; // to the one question
+    platform::MessageAnswer answer = platform::MessageAnswer::Yes;       // to the one question
     FakeVolumes volumes;
     QLocale locale = QLocale::c();
 
@@ -117,7 +116,11 @@ struct Job final : engine::SplitWindow {
 
     Job() { QDir().mkpath(out); }
 #ifdef Q_OS_LINUX
-    ~Job() { if (!mounted.isEmpty()) ::umount2(mounted.constData(), MNT_DETACH); }
+    ~Job()
+    {
+        if (!mounted.isEmpty())
+            ::umount2(mounted.constData(), MNT_DETACH);
+    }
 #endif
     // A tmpfs of `bytes` at the destination, for a disk that really fills up; false
     // where the suite may not mount one (it needs root, as in CI) or off Linux.
@@ -143,7 +146,7 @@ struct Job final : engine::SplitWindow {
     QByteArray makeSource(const QString& name, qint64 length)
     {
         return writeFile(source = QDir::toNativeSeparators(tmp.filePath(name)), randomBytes(length)) ? readFile(source)
-                                                                                                : "not written";
+                                                                                                     : "not written";
     }
     // By count when `count` is given, else by size.
     void splitBy(const QString& count, const QString& megabytes)
@@ -151,31 +154,82 @@ struct Job final : engine::SplitWindow {
         bySize = count.isEmpty();
         (bySize ? size : number) = bySize ? megabytes : count;
     }
-    SplitOutcome run() { return run(volumes); }
-    SplitOutcome run(const platform::Volumes& on) { return engine::SplitJob(*this, on, locale).run(); }
-    QString outFile(const QString& name) const { return QDir::toNativeSeparators(QDir(out).filePath(name)); }
-    void record(const QString& event) { onEvent((events << event).last()); }
+    SplitOutcome run()
+    {
+        return run(volumes);
+    }
+    SplitOutcome run(const platform::Volumes& on)
+    {
+        return engine::SplitJob(*this, on, locale).run();
+    }
+    QString outFile(const QString& name) const
+    {
+        return QDir::toNativeSeparators(QDir(out).filePath(name));
+    }
+    void record(const QString& event)
+    {
+        onEvent((events << event).last());
+    }
 
-    QString sourceText() const override { return source; }
-    void setSourceText(const QString& text) override { record("source=" + (source = text)); }
-    QString destinationText() const override { return destination; }
+    QString sourceText() const override
+    {
+        return source;
+    }
+    void setSourceText(const QString& text) override
+    {
+        record("source=" + (source = text));
+    }
+    QString destinationText() const override
+    {
+        return destination;
+    }
     // Like the real field, the text takes its kept form at once.
     void setDestinationText(const QString& text) override
     {
         record("destination=" + (destination = platform::applyDestinationRule(text, volumes.style)));
     }
-    QString numberText() const override { return number; }
-    QString sizeText() const override { return size; }
-    bool isSizeSelected() const override { return bySize; }
-    void setStatus(const QString& text) override { record("status=" + text); }
-    void repaintStatus() override { record("repaint status"); }
-    void repaintWindow() override { record("repaint window"); }
-    void setBusyPointer(bool on) override { record(on ? "pointer busy" : "pointer default"); }
-    void focusBrowseSource() override { record("focus source"); }
-    void focusBrowseDestination() override { record("focus destination"); }
-    void openFolderPicker() override { record("picker"); }
+    QString numberText() const override
+    {
+        return number;
+    }
+    QString sizeText() const override
+    {
+        return size;
+    }
+    bool isSizeSelected() const override
+    {
+        return bySize;
+    }
+    void setStatus(const QString& text) override
+    {
+        record("status=" + text);
+    }
+    void repaintStatus() override
+    {
+        record("repaint status");
+    }
+    void repaintWindow() override
+    {
+        record("repaint window");
+    }
+    void setBusyPointer(bool on) override
+    {
+        record(on ? "pointer busy" : "pointer default");
+    }
+    void focusBrowseSource() override
+    {
+        record("focus source");
+    }
+    void focusBrowseDestination() override
+    {
+        record("focus destination");
+    }
+    void openFolderPicker() override
+    {
+        record("picker");
+    }
     platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
-                                        platform::MessageButtons buttons, const QString& details) override
+        platform::MessageButtons buttons, const QString& details) override
     {
         static const char* const icons[] = {"error", "warning", "information", "question"};
         const bool ok = buttons == platform::MessageButtons::Ok;

@@ -19,7 +19,7 @@ namespace {
 struct Reader {
     QByteArray locale; // wine reads batch files in this locale's code page
     int codePage;
-    QString byte9B;    // what it reads byte 0x9B as
+    QString byte9B; // what it reads byte 0x9B as
 };
 
 #ifdef Q_OS_WIN
@@ -109,15 +109,19 @@ private slots:
         // back to another).
         for (const Reader& reader : readers_) {
             QTemporaryDir dir;
-            QVERIFY(writeFile(dir.filePath("a"), "a") && writeFile(dir.filePath("t.bat"), "Copy /b \"a\" \"\x9B\"\r\n"));
+            QVERIFY(
+                writeFile(dir.filePath("a"), "a") && writeFile(dir.filePath("t.bat"), "Copy /b \"a\" \"\x9B\"\r\n"));
             runBatch(dir.path(), "t.bat", reader);
             QVERIFY2(QFile::exists(dir.filePath(reader.byte9B)),
-                     qPrintable(QString::number(reader.codePage) + " is not installed: tools/install-deps.sh --tests"));
+                qPrintable(QString::number(reader.codePage) + " is not installed: tools/install-deps.sh --tests"));
         }
     }
 
 #ifndef Q_OS_WIN
-    void cleanupTestCase() { QProcess::execute("wineserver", {"-k"}); }
+    void cleanupTestCase()
+    {
+        QProcess::execute("wineserver", {"-k"});
+    }
 #endif
 
     void reassembles_data()
@@ -125,7 +129,8 @@ private slots:
         QTest::addColumn<Reader>("reader");
         QTest::addColumn<CmdRow>("row");
         const auto resize = [](int chunk, qint64 length) {
-            return [=](Job& job) { QVERIFY(QFile::resize(job.outFile("reportdoc." + QString::number(chunk)), length)); };
+            return
+                [=](Job& job) { QVERIFY(QFile::resize(job.outFile("reportdoc." + QString::number(chunk)), length)); };
         };
         const auto remove = [](int chunk) {
             return [=](Job& job) { QVERIFY(QFile::remove(job.outFile("reportdoc." + QString::number(chunk)))); };
@@ -164,8 +169,10 @@ private slots:
         const QByteArray source = job.makeSource(row.name, row.length);
         if (!written(row, reader)) {
             QCOMPARE(job.run(), SplitOutcome::Stopped);
-            QCOMPARE(job.events.value(5), "[Error] The file name " + row.name + " cannot be written into the "
-                     "re-assembly batch file. Rename the file and try again. {error, OK}");
+            QCOMPARE(job.events.value(5),
+                "[Error] The file name " + row.name
+                    + " cannot be written into the "
+                      "re-assembly batch file. Rename the file and try again. {error, OK}");
             QCOMPARE(entriesOf(job.out), QStringList());
             return;
         }

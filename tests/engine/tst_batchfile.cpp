@@ -25,8 +25,8 @@ class BatchFileTest : public QObject {
     QTemporaryDir dir_;
 
     // Written over a longer file of the same name, which must leave no tail.
-    QByteArray written(const QString& prefix, qint64 length, qint64 chunkSize, const QString& name,
-                       bool deletesItself = true)
+    QByteArray written(
+        const QString& prefix, qint64 length, qint64 chunkSize, const QString& name, bool deletesItself = true)
     {
         const QString path = dir_.filePath(prefix + ".bat");
         if (!writeFile(path, QByteArray(100000, 'X')))
@@ -54,34 +54,40 @@ private slots:
                                  "Del \"reportdoc.bat\"\r\n"
                                  ":End\r\n";
         QTest::newRow("10,000,000 bytes in 3") << written("reportdoc", 10000000, 3333333, "report.doc") << three;
-        QTest::newRow("in the root of the first floppy drive, no self-delete")
-            << written("reportdoc", 10000000, 3333333, "report.doc", false)
-            << QByteArray(three).replace("Del \"reportdoc.bat\"\r\n", "");
+        QTest::newRow("in the root of the first floppy drive, no self-delete") << written("reportdoc", 10000000,
+            3333333, "report.doc", false) << QByteArray(three).replace("Del \"reportdoc.bat\"\r\n", "");
         QTest::newRow("one chunk, spaces")
             << written("my reportdoc", 5000, 5000, "my report.doc")
             << QByteArray("Pushd \"%~dp0\"\r\n"
-               "For %%F in (\"my reportdoc.1\") Do If not \"%%~zF\"==\"5000\" Goto End\r\n"
-               "Copy /b \"my reportdoc.1\" \"my report.doc\"\r\n"
-               "If errorlevel 1 Goto End\r\n"
-               "For %%F in (\"my report.doc\") Do If not \"%%~zF\"==\"5000\" Goto End\r\n"
-               "Del \"my reportdoc.1\"\r\n"
-               "Del \"my reportdoc.bat\"\r\n"
-               ":End\r\n");
+                          "For %%F in (\"my reportdoc.1\") Do If not \"%%~zF\"==\"5000\" Goto End\r\n"
+                          "Copy /b \"my reportdoc.1\" \"my report.doc\"\r\n"
+                          "If errorlevel 1 Goto End\r\n"
+                          "For %%F in (\"my report.doc\") Do If not \"%%~zF\"==\"5000\" Goto End\r\n"
+                          "Del \"my reportdoc.1\"\r\n"
+                          "Del \"my reportdoc.bat\"\r\n"
+                          ":End\r\n");
         // "%" is the one character that still means something inside quotes, and the
         // accents go out in the byte both western code pages give them (é 0x82, ï 0x8B).
         QTest::newRow("percent doubled, accents in the OEM code page")
             << written("100% naïve résumédoc", 3, 1, "100% naïve résumé.doc")
             << QByteArray("Pushd \"%~dp0\"\r\n"
-               "For %%F in (\"100%% na\x8Bve r\x82sum\x82" "doc.1\") Do If not \"%%~zF\"==\"2\" Goto End\r\n"
-               "For %%F in (\"100%% na\x8Bve r\x82sum\x82" "doc.2\") Do If not \"%%~zF\"==\"1\" Goto End\r\n"
-               "Copy /b \"100%% na\x8Bve r\x82sum\x82" "doc.1\"+\"100%% na\x8Bve r\x82sum\x82" "doc.2\" "
-               "\"100%% na\x8Bve r\x82sum\x82.doc\"\r\n"
-               "If errorlevel 1 Goto End\r\n"
-               "For %%F in (\"100%% na\x8Bve r\x82sum\x82.doc\") Do If not \"%%~zF\"==\"3\" Goto End\r\n"
-               "Del \"100%% na\x8Bve r\x82sum\x82" "doc.1\"\r\n"
-               "Del \"100%% na\x8Bve r\x82sum\x82" "doc.2\"\r\n"
-               "Del \"100%% na\x8Bve r\x82sum\x82" "doc.bat\"\r\n"
-               ":End\r\n");
+                          "For %%F in (\"100%% na\x8Bve r\x82sum\x82"
+                          "doc.1\") Do If not \"%%~zF\"==\"2\" Goto End\r\n"
+                          "For %%F in (\"100%% na\x8Bve r\x82sum\x82"
+                          "doc.2\") Do If not \"%%~zF\"==\"1\" Goto End\r\n"
+                          "Copy /b \"100%% na\x8Bve r\x82sum\x82"
+                          "doc.1\"+\"100%% na\x8Bve r\x82sum\x82"
+                          "doc.2\" "
+                          "\"100%% na\x8Bve r\x82sum\x82.doc\"\r\n"
+                          "If errorlevel 1 Goto End\r\n"
+                          "For %%F in (\"100%% na\x8Bve r\x82sum\x82.doc\") Do If not \"%%~zF\"==\"3\" Goto End\r\n"
+                          "Del \"100%% na\x8Bve r\x82sum\x82"
+                          "doc.1\"\r\n"
+                          "Del \"100%% na\x8Bve r\x82sum\x82"
+                          "doc.2\"\r\n"
+                          "Del \"100%% na\x8Bve r\x82sum\x82"
+                          "doc.bat\"\r\n"
+                          ":End\r\n");
     }
 
     void bytes()
@@ -135,8 +141,8 @@ private slots:
         QTest::newRow("trailing blank") << "report.doc " << false;
 #ifndef Q_OS_WIN // there the machine's own code page decides, as engine_batchcmd checks in three
         // A byte that a US and a Western European machine read as different characters.
-        for (const QString name : {"reporø.doc", "Ø.doc", "×.doc", "®.doc", "©.doc", "¢.doc", "¥.doc", "ã.doc",
-                 "Á.doc", "õ.doc", "日本.doc", "cafe\u0301.doc"})
+        for (const QString name : {"reporø.doc", "Ø.doc", "×.doc", "®.doc", "©.doc", "¢.doc", "¥.doc", "ã.doc", "Á.doc",
+                 "õ.doc", "日本.doc", "cafe\u0301.doc"})
             QTest::newRow(qPrintable("code page " + name)) << name << false;
 #endif
     }
@@ -174,7 +180,7 @@ private slots:
                 const auto encoded = platform::encodeForBatchFile(ch);
                 const bool same = us[i] == western[i];
                 QVERIFY2(same ? encoded == QByteArray(1, char(0x80 + i)) : !encoded,
-                         qPrintable(QStringLiteral("%1 at 0x%2").arg(ch).arg(0x80 + i, 0, 16)));
+                    qPrintable(QStringLiteral("%1 at 0x%2").arg(ch).arg(0x80 + i, 0, 16)));
             }
         }
         QCOMPARE(shared, 81);
@@ -196,7 +202,11 @@ private slots:
         const QString prefix = QString(196, 'n') + "doc", path = dir_.filePath(prefix + ".bat");
         const pid_t child = fork();
         if (child == 0) {
-            const auto peakKiB = [] { rusage usage {}; getrusage(RUSAGE_SELF, &usage); return usage.ru_maxrss; };
+            const auto peakKiB = [] {
+                rusage usage {};
+                getrusage(RUSAGE_SELF, &usage);
+                return usage.ru_maxrss;
+            };
             const long before = peakKiB();
             engine::writeBatchFile(path, {prefix, engine::planChunks(65532, 1).value(), QString(196, 'n') + ".doc"});
             _exit(peakKiB() - before < 8 * 1024 ? 0 : 1);

@@ -33,8 +33,8 @@ bool runTool(const QString& program, const QStringList& arguments, QString& erro
 {
     QProcess process;
     process.start(QStandardPaths::findExecutable(program, {"/usr/sbin", "/sbin", "/usr/bin", "/bin"}), arguments);
-    const bool ran = process.waitForFinished() && process.exitStatus() == QProcess::NormalExit
-        && process.exitCode() == 0;
+    const bool ran
+        = process.waitForFinished() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     if (output)
         *output = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     if (!ran)
@@ -51,7 +51,10 @@ struct LoopDisk {
     {
         QFile file(image);
         if (file.open(QIODevice::WriteOnly) && file.resize(bytes) && (file.close(), true)
-            && runTool(mkfs.first(), mkfs.mid(1) << "-q" << "-F" << image, error))
+            && runTool(mkfs.first(),
+                mkfs.mid(1) << "-q"
+                            << "-F" << image,
+                error))
             runTool("losetup", {"--find", "--show", image}, error, &device);
     }
     ~LoopDisk()
@@ -98,8 +101,8 @@ public:
         QDir().mkpath(folder);
         QDir().mkpath(root + "/dev");
         for (int k = 1; k <= count; ++k)
-            disks.push_back(std::make_unique<LoopDisk>(root + "/disk" + QString::number(k), 1474560,
-                                                       QStringList {"mkfs.ext2", "-m", "0"}));
+            disks.push_back(std::make_unique<LoopDisk>(
+                root + "/disk" + QString::number(k), 1474560, QStringList {"mkfs.ext2", "-m", "0"}));
     }
     // Disk `number`, from 1.
     bool insert(int number)
@@ -166,12 +169,14 @@ private slots:
         const auto row = [](const char* tag, const FloppyRow& row) { QTest::newRow(tag) << row; };
         const QStringList next = seen({"pointer default", "Enter next floppy"})
             + QStringList {"details=To change the disk, unmount it from {A}, swap the disks and mount the next one "
-                           "at {A} again; then press OK.", "pointer busy"};
+                           "at {A} again; then press OK.",
+                "pointer busy"};
         const QStringList one = processing({three[0]}) + next, two = processing({three[1]}) + next,
-                          last = processing({three[2]}), notReady = failure("{A} is no longer on a floppy disk: "
-                                                                            "the drive is not ready.");
+                          last = processing({three[2]}),
+                          notReady = failure("{A} is no longer on a floppy disk: "
+                                             "the drive is not ready.");
         const QStringList done = one + two + last + finish("reportdoc", "report.doc");
-        const QList<QStringList> threeDisks {{"reportdoc.1"}, {"reportdoc.2"}, {"reportdoc.3", "reportdoc.bat"}};
+        const QList<QStringList> threeDisks {{"reportdoc.1"}, {"reportdoc.2"}, { "reportdoc.3", "reportdoc.bat" }};
         // The next disk at each prompt; the disk is unmounted, as by an automounter,
         // when the status line shows `unmountAt`.
         const auto changing = [](const QString& unmountAt = {}) {
@@ -184,30 +189,59 @@ private slots:
         };
         // A batch file from an earlier split on the second disk goes with the chunk it
         // would join with others.
-        row("three disks, an old batch file on the second", {.before = [](FloppyDrive& drive) {
-            QVERIFY(drive.change(2) && writeFile(drive.folder + "/reportdoc.bat", "old") && drive.change(1));
-        }, .meanwhile = changing(), .events = done, .disks = threeDisks});
-        row("OK with the full disk left in", {.meanwhile = [](FloppyDrive& drive, const QString& event, int prompts) {
-            QVERIFY(!event.startsWith("[Enter") || prompts == 1 || drive.change(prompts));
-        }, .events = one + next + two + last + finish("reportdoc", "report.doc"), .disks = threeDisks});
+        row("three disks, an old batch file on the second",
+            {.before =
+                    [](FloppyDrive& drive) {
+                        QVERIFY(
+                            drive.change(2) && writeFile(drive.folder + "/reportdoc.bat", "old") && drive.change(1));
+                    },
+                .meanwhile = changing(),
+                .events = done,
+                .disks = threeDisks});
+        row("OK with the full disk left in",
+            {.meanwhile
+                = [](FloppyDrive& drive, const QString& event,
+                      int prompts) { QVERIFY(!event.startsWith("[Enter") || prompts == 1 || drive.change(prompts)); },
+                .events = one + next + two + last + finish("reportdoc", "report.doc"),
+                .disks = threeDisks});
         // Nothing of the job may go into the bare mount folder.
-        row("disk unmounted at the prompt", {.meanwhile = [](FloppyDrive& drive, const QString& event, int) {
-            if (event.startsWith("[Enter"))
-                drive.eject();
-        }, .events = one + notReady, .disks = {{"reportdoc.1"}}});
-        row("disk unmounted at the warning", {.meanwhile = [](FloppyDrive& drive, const QString& event, int) {
-            if (event.startsWith("[Suggestion"))
-                drive.eject();
-        }, .events = notReady, .disks = {{}}});
-        row("disk unmounted before chunk 2", {.meanwhile = changing("reportdoc.2"),
-            .events = one + processing({three[1]}) + notReady, .disks = {{"reportdoc.1"}, {}}});
-        row("disk unmounted before the batch file", {.meanwhile = changing("reportdoc.bat"),
-            .events = one + two + last + finish("reportdoc", "report.doc").mid(0, 2) + notReady,
-            .disks = {{"reportdoc.1"}, {"reportdoc.2"}, {"reportdoc.3"}}});
+        row("disk unmounted at the prompt",
+            {.meanwhile =
+                    [](FloppyDrive& drive, const QString& event, int) {
+                        if (event.startsWith("[Enter"))
+                            drive.eject();
+                    },
+                .events = one + notReady,
+                .disks
+                = { { "reportdoc.1" } }});
+        row("disk unmounted at the warning",
+            {.meanwhile =
+                    [](FloppyDrive& drive, const QString& event, int) {
+                        if (event.startsWith("[Suggestion"))
+                            drive.eject();
+                    },
+                .events = notReady,
+                .disks
+                = { {} }});
+        row("disk unmounted before chunk 2",
+            {.meanwhile = changing("reportdoc.2"), .events = one + processing({three[1]}) + notReady, .disks = {
+                 {"reportdoc.1"},
+                 {}
+             }});
+        row("disk unmounted before the batch file",
+            {.meanwhile = changing("reportdoc.bat"),
+                .events = one + two + last + finish("reportdoc", "report.doc").mid(0, 2) + notReady,
+                .disks
+                = { {"reportdoc.1"},
+                      {"reportdoc.2"},
+                      { "reportdoc.3" } }});
         // About 1.2 MB stay free, less than a chunk.
-        row("first disk too full for a chunk", {.before = [](FloppyDrive& drive) {
-            QVERIFY(writeFile(drive.folder + "/filler", QByteArray(200000, 'f')));
-        }, .events = seen({"Lack of space", "pointer default", "picker", "status="}), .disks = {{"filler"}}});
+        row("first disk too full for a chunk",
+            {.before
+                = [](FloppyDrive& drive) { QVERIFY(writeFile(drive.folder + "/filler", QByteArray(200000, 'f'))); },
+                .events = seen({"Lack of space", "pointer default", "picker", "status="}),
+                .disks
+                = { { "filler" } }});
     }
 
     void floppyDisks()
@@ -230,7 +264,8 @@ private slots:
         };
         job.run(platform::SystemVolumes());
         QCOMPARE(job.events,
-                 (seen({"Suggestion"}) + start(job.source, drive.folder) + row.events).replaceInStrings("{A}", drive.folder));
+            (seen({"Suggestion"}) + start(job.source, drive.folder) + row.events)
+                .replaceInStrings("{A}", drive.folder));
 
         // Nothing lies in the bare mount folder; every chunk is whole on its disk.
         drive.eject();
@@ -269,14 +304,15 @@ private slots:
                 return;
             QFile file(job.source);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.write("head") == 4 && file.seek(3000000 - 4)
-                    && file.write("tail") == 4);
+                && file.write("tail") == 4);
             file.close();
             const timespec times[] {before.st_atim, before.st_mtim};
             QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(job.source).constData(), times, 0) == 0);
         };
         QCOMPARE(job.run(), SplitOutcome::Failed);
-        QCOMPARE(job.events, start(job.source, job.out) + processing(three)
-                                 + failure(job.source + " changed while it was being split."));
+        QCOMPARE(job.events,
+            start(job.source, job.out) + processing(three)
+                + failure(job.source + " changed while it was being split."));
     }
 #endif
 };

@@ -29,16 +29,25 @@ constexpr qint64 chunkLength = chunkSize + 1;
 const QStringList three = chunkNames("reportdoc", 3);
 
 struct SplitRow {
-    QString name; qint64 length; QString count, size, prefix; Lengths chunks; QString folderEnd = {};
+    QString name;
+    qint64 length;
+    QString count, size, prefix;
+    Lengths chunks;
+    QString folderEnd = {};
 };
 
 // Refused before any file is written, with this error box.
 struct RefusalRow {
-    QString name; qint64 length; QString size, locale, text;
+    QString name;
+    qint64 length;
+    QString size, locale, text;
 };
 
 struct EntryRow {
-    PathStyle style; QString source, destination; QStringList events; SplitOutcome outcome = SplitOutcome::Stopped;
+    PathStyle style;
+    QString source, destination;
+    QStringList events;
+    SplitOutcome outcome = SplitOutcome::Stopped;
 };
 
 enum class Setup { None, DestinationMissing, DestinationIsFile, SourceMissing, SourceIsFolder, FolderAtChunk2 };
@@ -46,9 +55,9 @@ enum class Setup { None, DestinationMissing, DestinationIsFile, SourceMissing, S
 struct FailureRow {
     Setup setup = Setup::None;
     std::function<void(QFile& source)> change = {}; // while chunk 2 is being written
-    int shown = 0;    // chunks whose status line went up
-    int complete = 0; // chunk files left, each whole
-    QString cause;    // {source} and {out} stand for the job's paths
+    int shown = 0;                                  // chunks whose status line went up
+    int complete = 0;                               // chunk files left, each whole
+    QString cause;                                  // {source} and {out} stand for the job's paths
     QString name = "report.doc", count = {}, size = "1.25";
     qint64 length = 3000000;
 };
@@ -65,7 +74,7 @@ struct KernelCopyRow {
 enum class Step { Chunk1, Chunk2, Chunk3, NextDisk, LastDisk, LackOfSpace, Error, Done, Picker };
 
 struct FloppyRow {
-    Lengths free;           // what the drive reports, one query each; -1: no disk
+    Lengths free; // what the drive reports, one query each; -1: no disk
     QList<Step> steps;
     MessageAnswer answer = MessageAnswer::Yes; // to the floppy warning
     bool atFirstFloppyRoot = false;
@@ -74,7 +83,13 @@ struct FloppyRow {
 // `room` is what one file (a file-size limit) or the whole tmpfs may hold.
 // `othersFill` has another program fill the disk at the batch file.
 struct DiskFillRow {
-    bool tmpfs; qint64 length; int count; qint64 room; int complete; QString cause; bool othersFill = false;
+    bool tmpfs;
+    qint64 length;
+    int count;
+    qint64 room;
+    int complete;
+    QString cause;
+    bool othersFill = false;
 };
 
 // Exactly the chunk files of `names` before `complete` are left, each holding its
@@ -84,7 +99,7 @@ void checkChunks(const Job& job, const QByteArray& source, qint64 length, const 
     for (int k = 0; k < names.size(); ++k) {
         const QString path = job.outFile(names[k]);
         QVERIFY2(k < complete ? readFile(path) == source.mid(k * length, length) : !QFileInfo(path).isFile(),
-                 qPrintable(names[k]));
+            qPrintable(names[k]));
     }
 }
 
@@ -106,8 +121,12 @@ std::optional<qint64> dirtyPages(const QString& path)
 {
 #ifdef Q_OS_LINUX
     constexpr long cachestat = 451;
-    struct { quint64 offset = 0, length = 0; } range;
-    struct { quint64 cached, dirty, writeback, evicted, recentlyEvicted; } stat {};
+    struct {
+        quint64 offset = 0, length = 0;
+    } range;
+    struct {
+        quint64 cached, dirty, writeback, evicted, recentlyEvicted;
+    } stat {};
     QFile file(path);
     if (file.open(QIODevice::ReadOnly) && syscall(cachestat, file.handle(), &range, &stat, 0) == 0)
         return qint64(stat.dirty + stat.writeback);
@@ -136,8 +155,9 @@ private slots:
         QTest::addColumn<SplitRow>("row");
         const auto row = [](const char* tag, const SplitRow& row) { QTest::newRow(tag) << row; };
         row("10,000,000 in 3", {"report.doc", 10000000, "3", {}, "reportdoc", {3333334, 3333334, 3333332}});
-        row("1.44 MB, blanks around", {"report.doc", 10000000, {}, " 1.44 ", "reportdoc",
-                        {1509950, 1509950, 1509950, 1509950, 1509950, 1509950, 940300}});
+        row("1.44 MB, blanks around",
+            {"report.doc", 10000000, {}, " 1.44 ", "reportdoc",
+                {1509950, 1509950, 1509950, 1509950, 1509950, 1509950, 940300}});
         // 1.3 MB is 1,363,148.8 bytes: the chunk size is rounded down.
         row("1.3 MB", {"report.doc", 3000000, {}, "1.3", "reportdoc", {1363149, 1363149, 273702}});
         row("exactly the chunk size", {"report.doc", chunkSize, {}, "1.25", "reportdoc", {chunkSize}});
@@ -186,9 +206,10 @@ private slots:
     {
         QTest::addColumn<RefusalRow>("row");
         const auto tooSmall = [](const QString& megabytes) {
-            return "The file size of report.doc is less than " + megabytes + " MegaBytes. Hence cannot be "
-                "splitted.\r\nThis is because, you can store the orginal file on to the floppy without splitting "
-                "it up.";
+            return "The file size of report.doc is less than " + megabytes
+                + " MegaBytes. Hence cannot be "
+                  "splitted.\r\nThis is because, you can store the orginal file on to the floppy without splitting "
+                  "it up.";
         };
         const auto row = [](const char* tag, const RefusalRow& row) { QTest::newRow(tag) << row; };
         // The size as the user's locale writes it.
@@ -202,9 +223,11 @@ private slots:
         unsafe << "twin.doc ";
 #endif
         for (const QString& name : unsafe)
-            row(qPrintable("unsafe name " + name), {name, 3000000, "1.25", "en_US",
-                "The file name " + name + " cannot be written into the re-assembly batch file. Rename the file "
-                "and try again."});
+            row(qPrintable("unsafe name " + name),
+                {name, 3000000, "1.25", "en_US",
+                    "The file name " + name
+                        + " cannot be written into the re-assembly batch file. Rename the file "
+                          "and try again."});
     }
 
     // The hourglass stays up while the box is shown; nothing is written.
@@ -234,14 +257,19 @@ private slots:
         row("no source", {PathStyle::Posix, "", "/tmp", {noSource, "focus source"}});
         row("no destination",
             {PathStyle::Posix, "/tmp/x.doc", "", {"source=/tmp/x.doc", noDestination, "focus destination"}});
-        row("blanks", {PathStyle::Posix, "  ", " ", start("  ", " ") + QStringList {"[Error] The file name    cannot "
-            "be written into the re-assembly batch file. Rename the file and try again. {error, OK}",
-            "pointer default", "status="}});
+        row("blanks",
+            {PathStyle::Posix, "  ", " ",
+                start("  ", " ")
+                    + QStringList {
+                        "[Error] The file name    cannot "
+                        "be written into the re-assembly batch file. Rename the file and try again. {error, OK}",
+                        "pointer default", "status="}});
         // Windows names cannot end in a blank: there the blanks around both paths go.
-        row("Windows trims both paths", {PathStyle::Windows, "  C:\\x\\report.doc ", " D:\\out  ",
-            start("C:\\x\\report.doc", "D:\\out")
-                + failure("Cannot read C:\\x\\report.doc: " + systemReason("No such file or directory", 3)),
-            SplitOutcome::Failed});
+        row("Windows trims both paths",
+            {PathStyle::Windows, "  C:\\x\\report.doc ", " D:\\out  ",
+                start("C:\\x\\report.doc", "D:\\out")
+                    + failure("Cannot read C:\\x\\report.doc: " + systemReason("No such file or directory", 3)),
+                SplitOutcome::Failed});
     }
 
     void entryChecks()
@@ -264,16 +292,18 @@ private slots:
         const auto row = [](const char* tag, const FailureRow& row) { QTest::newRow(tag) << row; };
         const QString changed = "{source} changed while it was being split.";
         // Windows error 3: the path is not found; 2: the file is not.
-        row("destination folder missing", {Setup::DestinationMissing, {}, 1, 0,
-            "Cannot create {out}/no folder/reportdoc.1: " + systemReason("No such file or directory", 3)});
-        row("destination is a file", {Setup::DestinationIsFile, {}, 1, 0,
-            "Cannot create {out}/file/reportdoc.1: " + systemReason("Not a directory", 3)});
-        row("source missing", {Setup::SourceMissing, {}, 0, 0,
-            "Cannot read {source}: " + systemReason("No such file or directory", 2)});
+        row("destination folder missing",
+            {Setup::DestinationMissing, {}, 1, 0,
+                "Cannot create {out}/no folder/reportdoc.1: " + systemReason("No such file or directory", 3)});
+        row("destination is a file",
+            {Setup::DestinationIsFile, {}, 1, 0,
+                "Cannot create {out}/file/reportdoc.1: " + systemReason("Not a directory", 3)});
+        row("source missing",
+            {Setup::SourceMissing, {}, 0, 0, "Cannot read {source}: " + systemReason("No such file or directory", 2)});
         row("source is a folder", {Setup::SourceIsFolder, {}, 0, 0, "{source} is not a file."});
         row("name of three characters", {{}, {}, 0, 0, "The file name a.b is shorter than four characters.", "a.b"});
-        row("more than 32,766 chunks", {{}, {}, 0, 0, "The split would need more than 32766 chunk files.",
-            "report.doc", "100000"});
+        row("more than 32,766 chunks",
+            {{}, {}, 0, 0, "The split would need more than 32766 chunk files.", "report.doc", "100000"});
         row("size inf", {{}, {}, 0, 0, "\"inf\" is not a number.", "report.doc", {}, "inf"});
         row("size nan", {{}, {}, 0, 0, "\"nan\" is not a number.", "report.doc", {}, "nan"});
         // Values the fields never let through still end in the report, never in a crash.
@@ -281,41 +311,48 @@ private slots:
         row("count 0", {{}, {}, 0, 0, unusable.arg("0"), "report.doc", "0"});
         row("size -1", {{}, {}, 0, 0, unusable.arg("-1"), "report.doc", {}, "-1"});
         row("size 1e300", {{}, {}, 0, 0, unusable.arg("1e300"), "report.doc", {}, "1e300"});
-        row("a folder has chunk 2's name", {Setup::FolderAtChunk2, {}, 2, 1,
-            "Cannot create {out}/reportdoc.2: A folder has that name"});
+        row("a folder has chunk 2's name",
+            {Setup::FolderAtChunk2, {}, 2, 1, "Cannot create {out}/reportdoc.2: A folder has that name"});
         // The batch file's draft name would pass 255 bytes; so would a 253-byte name's batch file.
         for (const int length : {246, 253})
-            row(qPrintable(QString::number(length) + "-character name"), {{}, {}, 0, 0,
-                "The name " + QString(length - 4, 'n') + "doc.bat is too long for a file in {out}.",
-                QString(length - 4, 'n') + ".doc"});
+            row(qPrintable(QString::number(length) + "-character name"),
+                {{}, {}, 0, 0, "The name " + QString(length - 4, 'n') + "doc.bat is too long for a file in {out}.",
+                    QString(length - 4, 'n') + ".doc"});
 #ifdef Q_OS_LINUX
         // Windows keeps other writers out of the source for the length of the job.
         const auto resizeTo = [](qint64 length) { return [=](QFile& source) { QVERIFY(source.resize(length)); }; };
-        row("source vanishes, though readable while open", {{}, [](QFile& source) { QVERIFY(source.remove()); }, 3, 3,
-            changed});
+        row("source vanishes, though readable while open",
+            {{}, [](QFile& source) { QVERIFY(source.remove()); }, 3, 3, changed});
         row("source shrinks inside chunk 2", {{}, resizeTo(chunkLength + 500000), 2, 1, changed});
         // A short last chunk is read before its status line goes up.
         row("source one byte shorter in a short last chunk",
             {{}, resizeTo(2 * chunkLength + 999), 2, 2, changed, "report.doc", {}, "1.25", 2 * chunkLength + 1000});
         row("source grows by one byte", {{}, resizeTo(3000001), 3, 3, changed});
         // Its length and time put back afterwards, as touch -r and rsync --inplace -t do.
-        row("source rewritten in place, its time put back", {{}, [](QFile& source) {
-            const QDateTime modified = QFileInfo(source).lastModified();
-            QVERIFY(source.open(QIODevice::ReadWrite) && source.write("x") == 1);
-            source.close(); // before its time is set, or the close would set it again
-            QVERIFY(source.open(QIODevice::ReadWrite) && source.setFileTime(modified, QFileDevice::FileModificationTime));
-        }, 3, 3, changed});
+        row("source rewritten in place, its time put back",
+            {{},
+                [](QFile& source) {
+                    const QDateTime modified = QFileInfo(source).lastModified();
+                    QVERIFY(source.open(QIODevice::ReadWrite) && source.write("x") == 1);
+                    source.close(); // before its time is set, or the close would set it again
+                    QVERIFY(source.open(QIODevice::ReadWrite)
+                        && source.setFileTime(modified, QFileDevice::FileModificationTime));
+                },
+                3, 3, changed});
         // No watch for writes sees a memory map; the time the writer leaves tells.
-        row("source written through a memory map", {{}, [](QFile& source) {
-            struct stat status;
-            QVERIFY(source.open(QIODevice::ReadWrite) && ::fstat(source.handle(), &status) == 0);
-            uchar* const bytes = source.map(0, 1);
-            QVERIFY(bytes && (bytes[0] ^= 1, source.unmap(bytes)));
-            // The clock may not have moved on since the source was written. Setting
-            // both times at once is no write either; setting one alone would count as one.
-            const timespec later[] {{status.st_atim.tv_sec + 60, 0}, {status.st_mtim.tv_sec + 60, 0}};
-            QVERIFY(::futimens(source.handle(), later) == 0);
-        }, 3, 3, changed});
+        row("source written through a memory map",
+            {{},
+                [](QFile& source) {
+                    struct stat status;
+                    QVERIFY(source.open(QIODevice::ReadWrite) && ::fstat(source.handle(), &status) == 0);
+                    uchar* const bytes = source.map(0, 1);
+                    QVERIFY(bytes && (bytes[0] ^= 1, source.unmap(bytes)));
+                    // The clock may not have moved on since the source was written. Setting
+                    // both times at once is no write either; setting one alone would count as one.
+                    const timespec later[] {{status.st_atim.tv_sec + 60, 0}, { status.st_mtim.tv_sec + 60, 0 }};
+                    QVERIFY(::futimens(source.handle(), later) == 0);
+                },
+                3, 3, changed});
 #endif
     }
 
@@ -385,8 +422,10 @@ private slots:
         const QByteArray source = job.makeSource("report.doc", 3000000);
         QVERIFY(QFile::rename(job.source, job.outFile(name)) && QFile::link(job.outFile(name), job.source));
         QCOMPARE(job.run(), SplitOutcome::Failed);
-        QCOMPARE(job.events, start(job.source, job.out) + failure("The split would write over the source file: "
-                                                                  + job.source + " leads to " + job.outFile(name) + "."));
+        QCOMPARE(job.events,
+            start(job.source, job.out)
+                + failure("The split would write over the source file: " + job.source + " leads to " + job.outFile(name)
+                    + "."));
         QCOMPARE(entriesOf(job.out), QStringList(name));
         QVERIFY(readFile(job.source) == source);
     }
@@ -430,8 +469,8 @@ private slots:
             {{disk, afterOne, disk, afterOne, disk, disk}, threeDisks, MessageAnswer::Yes, true});
         row("after a chunk, free space equal to the chunk size",
             {{disk, chunkSize, chunkSize + 1, disk, disk}, {Chunk1, NextDisk, Chunk2, Chunk3, Done}});
-        row("OK without changing the disk prompts again", {{disk, 1000, 1000, 1000, disk, disk, disk},
-            {Chunk1, NextDisk, NextDisk, NextDisk, Chunk2, Chunk3, Done}});
+        row("OK without changing the disk prompts again",
+            {{disk, 1000, 1000, 1000, disk, disk, disk}, {Chunk1, NextDisk, NextDisk, NextDisk, Chunk2, Chunk3, Done}});
         row("last disk one byte short, twice",
             {{disk, disk, disk, last - 1, last - 1, last}, {Chunk1, Chunk2, LastDisk, LastDisk, Chunk3, Done}});
         row("no disk at the first check", {{-1}, {Error}});
@@ -462,9 +501,8 @@ private slots:
         };
         job.run();
 
-        const QHash<Step, QStringList> events {
-            {Step::Chunk1, processing({three[0]})}, {Step::Chunk2, processing({three[1]})},
-            {Step::Chunk3, processing({three[2]})},
+        const QHash<Step, QStringList> events {{Step::Chunk1, processing({three[0]})},
+            {Step::Chunk2, processing({three[1]})}, {Step::Chunk3, processing({three[2]})},
             {Step::NextDisk, seen({"pointer default", "Enter next floppy", "pointer busy"})},
             {Step::LastDisk, seen({"pointer default", "Enter last floppy", "pointer busy"})},
             {Step::LackOfSpace, seen({"Lack of space", "pointer default", "picker", "status="})},
@@ -476,8 +514,8 @@ private slots:
         QCOMPARE(job.events, expected);
         QCOMPARE(job.volumes.queries, QStringList(row.free.size(), job.out));
         const bool done = row.steps.last() == Step::Done;
-        const auto chunks = std::count_if(row.steps.begin(), row.steps.end(),
-                                          [](Step step) { return step <= Step::Chunk3; });
+        const auto chunks
+            = std::count_if(row.steps.begin(), row.steps.end(), [](Step step) { return step <= Step::Chunk3; });
         QCOMPARE(removed + entriesOf(job.out), three.mid(0, chunks) + QStringList(done, "reportdoc.bat"));
         for (const QString& name : three)
             joined += readFile(job.outFile(name));
@@ -586,8 +624,8 @@ private slots:
     {
         QTest::addColumn<KernelCopyRow>("row");
         const QString changed = "{source} changed while it was being split.";
-        QTest::newRow("fails halfway")
-            << KernelCopyRow {.missing = -1, .fails = true, .cause = "Cannot write {chunk}: Input/output error"};
+        QTest::newRow("fails halfway") << KernelCopyRow {
+            .missing = -1, .fails = true, .cause = "Cannot write {chunk}: Input/output error"};
         QTest::newRow("source ends halfway") << KernelCopyRow {.missing = -1, .cause = changed};
         QTest::newRow("one byte short") << KernelCopyRow {.missing = 1, .cause = changed};
         QTest::newRow("unsupported") << KernelCopyRow {.unsupported = true};
@@ -596,13 +634,12 @@ private slots:
     void kernelCopyEndsExactOrFails()
     {
         QFETCH(KernelCopyRow, row);
-        KernelCopier kernel;
-        const auto halfway = [&](QFile& source, qint64 offset, QFile& target, qint64 length) {
+        // Nothing is copied: the chunk is never kept unless the buffer writes it.
+        const auto halfway = [&](QFile&, qint64, QFile&, qint64 length) {
             if (row.unsupported)
                 return KernelCopyResult();
-            const qint64 asked = row.missing < 0 ? length / 2 : length - row.missing;
-            const KernelCopyResult copied = kernel.copy(source, offset, target, asked);
-            return row.fails ? KernelCopyResult(Outcome<qint64>::failure("Input/output error")) : copied;
+            const qint64 brought = row.missing < 0 ? length / 2 : length - row.missing;
+            return KernelCopyResult(row.fails ? Outcome<qint64>::failure("Input/output error") : Outcome(brought));
         };
         Job job;
         const qint64 length = 1000000;

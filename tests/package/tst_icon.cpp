@@ -25,10 +25,9 @@ private slots:
         const QString rendered = scratch.filePath("icon.png");
         QProcess rsvg;
         rsvg.start("rsvg-convert",
-            { "--width", QString::number(size), "--height", QString::number(size), "--output", rendered,
-                images + "/quarnix.svg" });
-        QVERIFY2(rsvg.waitForFinished() && rsvg.exitCode() == 0,
-            "rsvg-convert (librsvg2-bin) did not draw the icon");
+            {"--width", QString::number(size), "--height", QString::number(size), "--output", rendered,
+                images + "/quarnix.svg"});
+        QVERIFY2(rsvg.waitForFinished() && rsvg.exitCode() == 0, "rsvg-convert (librsvg2-bin) did not draw the icon");
         const QImage drawn = QImage(rendered).convertToFormat(QImage::Format_RGBA8888);
         const QImage icon = QImage(images + "/quarnix-48.png")
                                 .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
@@ -36,8 +35,8 @@ private slots:
         QCOMPARE(drawn.size(), QSize(size, size));
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x)
-                QVERIFY2(drawn.pixel(x, y) == icon.pixel(x, y),
-                    qPrintable(QStringLiteral("at (%1, %2)").arg(x).arg(y)));
+                QVERIFY2(
+                    drawn.pixel(x, y) == icon.pixel(x, y), qPrintable(QStringLiteral("at (%1, %2)").arg(x).arg(y)));
         }
     }
 };

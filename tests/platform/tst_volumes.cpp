@@ -93,10 +93,9 @@ private slots:
             QVERIFY(QDir().mkpath(at(folder)));
         FakeMountTable mounts;
         mounts.table = {mounted("/", "/dev/vda"), mounted(at("fd0"), "/dev/fd0", 1457664),
-                        mounted(at("fd1"), "/dev/fd1", 0, false), mounted(at("usb"), "/dev/sdb1"),
-                        mounted(at("gone"), "/dev/sdc1"), mounted(at("unknown"), "/dev/sdd1", -1),
-                        {"/run/user", "tmpfs", "tmpfs", {}, true, 5},
-                        {"/proc", "proc", "proc", {}, true, 0}, {at("ram"), "tmpfs", "tmpfs", "Ram", true, 5}};
+            mounted(at("fd1"), "/dev/fd1", 0, false), mounted(at("usb"), "/dev/sdb1"), mounted(at("gone"), "/dev/sdc1"),
+            mounted(at("unknown"), "/dev/sdd1", -1), {"/run/user", "tmpfs", "tmpfs", {}, true, 5},
+            {"/proc", "proc", "proc", {}, true, 0}, {at("ram"), "tmpfs", "tmpfs", "Ram", true, 5}};
         const SystemVolumes volumes(mounts, PathStyle::Posix, at("sys"));
         QCOMPARE(volumes.isFloppyDestination(at("fd0/sub")), true);
         QCOMPARE(volumes.isFloppyDestination(at("fd1")), true);
@@ -133,15 +132,30 @@ private slots:
         QTest::addColumn<bool>("removable");
         const QString usb = "pci0000:00/0000:00:14.0/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0/block/";
         const QString sata = "pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/";
-        QTest::newRow("USB stick without the mark") << "/dev/sdb1" << usb + "sdb/sdb1" << usb + "sdb" << "0" << true;
-        QTest::newRow("card reader partition") << "/dev/sdc1" << sata + "sdc/sdc1" << sata + "sdc" << "1" << true;
-        QTest::newRow("card reader, whole disk") << "/dev/sdc" << sata + "sdc" << sata + "sdc" << "1" << true;
-        QTest::newRow("fixed disk partition") << "/dev/sda2" << sata + "sda/sda2" << sata + "sda" << "0" << false;
-        QTest::newRow("not described") << "/dev/nvme9n1" << "" << "" << "" << false;
-        QTest::newRow("floppy") << "/dev/fd0" << "" << "" << "" << true;
-        QTest::newRow("no device node") << "tmpfs" << "" << "" << "" << false;
-        QTest::newRow("a name, not a device node") << "sdb1" << usb + "sdb/sdb1" << usb + "sdb" << "1" << false;
-        QTest::newRow("mark without a value") << "/dev/sdc1" << sata + "sdc/sdc1" << sata + "sdc" << "" << false;
+        QTest::newRow("USB stick without the mark") << "/dev/sdb1" << usb + "sdb/sdb1" << usb + "sdb"
+                                                    << "0" << true;
+        QTest::newRow("card reader partition") << "/dev/sdc1" << sata + "sdc/sdc1" << sata + "sdc"
+                                               << "1" << true;
+        QTest::newRow("card reader, whole disk") << "/dev/sdc" << sata + "sdc" << sata + "sdc"
+                                                 << "1" << true;
+        QTest::newRow("fixed disk partition") << "/dev/sda2" << sata + "sda/sda2" << sata + "sda"
+                                              << "0" << false;
+        QTest::newRow("not described") << "/dev/nvme9n1"
+                                       << ""
+                                       << ""
+                                       << "" << false;
+        QTest::newRow("floppy") << "/dev/fd0"
+                                << ""
+                                << ""
+                                << "" << true;
+        QTest::newRow("no device node") << "tmpfs"
+                                        << ""
+                                        << ""
+                                        << "" << false;
+        QTest::newRow("a name, not a device node") << "sdb1" << usb + "sdb/sdb1" << usb + "sdb"
+                                                   << "1" << false;
+        QTest::newRow("mark without a value") << "/dev/sdc1" << sata + "sdc/sdc1" << sata + "sdc"
+                                              << "" << false;
     }
 
     void removableDevices()

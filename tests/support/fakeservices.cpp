@@ -1,13 +1,11 @@
 #include "fakeservices.h"
 
-
 namespace quarnix::testing {
 
 platform::MessageAnswer FakeMessageBoxes::show(QWidget*, const QString& title, const QString& text,
-                                               platform::MessageIcon icon,
-                                               platform::MessageButtons buttons, const QString& details)
+    platform::MessageIcon icon, platform::MessageButtons buttons, const QString& details)
 {
-    const ShownMessage message{title, text, icon, buttons, details};
+    const ShownMessage message {title, text, icon, buttons, details};
     shown.append(message);
     if (onShow)
         onShow(message);

@@ -26,9 +26,8 @@ struct ShownMessage {
 // look at the window in that moment or change a disk.
 class FakeMessageBoxes final : public platform::MessageBoxes {
 public:
-    platform::MessageAnswer show(QWidget* parent, const QString& title, const QString& text,
-                                 platform::MessageIcon icon, platform::MessageButtons buttons,
-                                 const QString& details) override;
+    platform::MessageAnswer show(QWidget* parent, const QString& title, const QString& text, platform::MessageIcon icon,
+        platform::MessageButtons buttons, const QString& details) override;
 
     QList<ShownMessage> shown;
     QList<platform::MessageAnswer> answers;

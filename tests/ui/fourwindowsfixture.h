@@ -64,7 +64,7 @@ struct FourWindows {
     explicit FourWindows(platform::PathStyle style = platform::nativePathStyle())
         : main((fakes.volumes.style = style, fakes.services()))
     {
-        fakes.volumes.entries = { { folder.path(), "Data" }, { QDir::rootPath(), "System" } };
+        fakes.volumes.entries = {{folder.path(), "Data"}, {QDir::rootPath(), "System"}};
         QVERIFY2(activate(&main), "the main window did not become active");
     }
     // Back in the folder the test started in before the fixture's folder goes.
@@ -82,7 +82,7 @@ struct FourWindows {
         else if (which != Window::Main)
             click(which == Window::Help ? "cmdHelp" : which == Window::About ? "cmdAbout" : "cmdBrowseD");
         const ui::SecondaryWindows& windows = main.secondaryWindows();
-        QWidget* const opened[] = { &main, windows.helpWindow(), windows.aboutWindow(), picker(), picker() };
+        QWidget* const opened[] = {&main, windows.helpWindow(), windows.aboutWindow(), picker(), picker()};
         [&] { QVERIFY2(activate(opened[int(which)]), "the window did not become active"); }();
         return opened[int(which)];
     }
@@ -113,7 +113,7 @@ struct FourWindows {
     // Every message box shown, as "title|text|icon|buttons".
     QStringList messages() const
     {
-        const char* const icons[] = { "error", "warning", "information", "question" }; // as MessageIcon
+        const char* const icons[] = {"error", "warning", "information", "question"}; // as MessageIcon
         QStringList shown;
         for (const ShownMessage& m : fakes.messages.shown) {
             shown << m.title + u'|' + m.text + u'|' + QLatin1String(icons[int(m.icon)]) + u'|'

@@ -94,7 +94,7 @@ struct Greyed {
 QPalette darkScheme()
 {
     QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
-    for (const auto role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text })
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         dark.setColor(role, Qt::white), dark.setColor(QPalette::Disabled, role, QColor(0x7f, 0x7f, 0x7f));
     dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
     return dark;
@@ -113,16 +113,19 @@ class AccessibleTest : public QObject {
     Q_OBJECT
 private slots:
     // Qt's bridge to the accessibility bus comes up once it has reached the bus.
-    void initTestCase() { QVERIFY(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10'000)); }
+    void initTestCase()
+    {
+        QVERIFY(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10'000));
+    }
 
     void whatAScreenReaderReads_data()
     {
         QTest::addColumn<Reading>("row");
-        QTest::newRow("main window, a split running") << Reading { Window::Main, QAccessible::Window, 8,
-            [](FourWindows& f) { f.main.setStatus(inProgress); } };
-        QTest::newRow("folder picker") << Reading { Window::Picker, QAccessible::Dialog, 4 };
-        QTest::newRow("help") << Reading { Window::Help, QAccessible::Window, 24 };
-        QTest::newRow("About") << Reading { Window::About, QAccessible::Window, 8 };
+        QTest::newRow("main window, a split running")
+            << Reading {Window::Main, QAccessible::Window, 8, [](FourWindows& f) { f.main.setStatus(inProgress); }};
+        QTest::newRow("folder picker") << Reading {Window::Picker, QAccessible::Dialog, 4};
+        QTest::newRow("help") << Reading {Window::Help, QAccessible::Window, 24};
+        QTest::newRow("About") << Reading {Window::About, QAccessible::Window, 8};
     }
 
     void whatAScreenReaderReads()
@@ -163,9 +166,10 @@ private slots:
         QCOMPARE(status->role(), QAccessible::StatusBar);
         QCOMPARE(read, u"The split operation has been completed."_s);
         QCOMPARE(announced,
-            (QStringList { inProgress, inProgress + u"Processing samplebin.1"_s, inProgress + u"Processing samplebin.2"_s,
-                inProgress + u"Processing samplebin.3"_s, u"Wait... split operation completed...Processing samplebin.bat"_s,
-                u"The split operation has been completed."_s, QString() }));
+            (QStringList {inProgress, inProgress + u"Processing samplebin.1"_s,
+                inProgress + u"Processing samplebin.2"_s, inProgress + u"Processing samplebin.3"_s,
+                u"Wait... split operation completed...Processing samplebin.bat"_s,
+                u"The split operation has been completed."_s, QString()}));
     }
 
     // On the real bus, read back by another process: each window is announced as a
@@ -174,7 +178,7 @@ private slots:
     void readFromTheRegistry()
     {
         FourWindows f;
-        for (const Window window : { Window::Help, Window::About, Window::Picker })
+        for (const Window window : {Window::Help, Window::About, Window::Picker})
             f.open(window);
         f.main.setStatus(inProgress);
         QProcess reader;
@@ -186,7 +190,8 @@ private slots:
         QStringList windows = read.filter(QRegularExpression(u"^  \\S"_s));
         windows.sort();
         QCOMPARE(windows,
-            (QStringList { u"  dialog|Where to split..."_s, u"  frame|About..."_s, u"  frame|Help"_s, u"  frame|Quarnix"_s }));
+            (QStringList {
+                u"  dialog|Where to split..."_s, u"  frame|About..."_s, u"  frame|Help"_s, u"  frame|Quarnix"_s}));
         QVERIFY(read.contains(u"    panel|Split mode"_s));
         QVERIFY(read.contains(u"    status bar|"_s + inProgress));
     }
@@ -203,10 +208,10 @@ private slots:
             QTest::mouseMove(link->window()->windowHandle(), QPoint(2, 2));
             QTest::mouseMove(link->window()->windowHandle(), link->geometry().center());
         };
-        QTest::newRow("status line") << Greyed { Window::Main, "lblStatus", status, QPalette() };
-        QTest::newRow("status line, dark") << Greyed { Window::Main, "lblStatus", status, darkScheme() };
-        QTest::newRow("help hint") << Greyed { Window::Help, "lblDescription", hint, QPalette() };
-        QTest::newRow("help hint, dark") << Greyed { Window::Help, "lblDescription", hint, darkScheme() };
+        QTest::newRow("status line") << Greyed {Window::Main, "lblStatus", status, QPalette()};
+        QTest::newRow("status line, dark") << Greyed {Window::Main, "lblStatus", status, darkScheme()};
+        QTest::newRow("help hint") << Greyed {Window::Help, "lblDescription", hint, QPalette()};
+        QTest::newRow("help hint, dark") << Greyed {Window::Help, "lblDescription", hint, darkScheme()};
     }
 
     void greyedLabelsReadable()

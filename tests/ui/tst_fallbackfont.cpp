@@ -10,8 +10,7 @@ using namespace quarnix::testing;
 
 namespace {
 
-const QStringList hiddenFaces { "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
-    "Arimo" };
+const QStringList hiddenFaces {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Arimo"};
 
 } // namespace
 
@@ -40,14 +39,15 @@ private slots:
         QWidget* shown = windows.open(window);
         const QString family = QFontInfo(shown->font()).family();
         QVERIFY2(!hiddenFaces.contains(family), qPrintable(family));
-        QVERIFY2(quarnix::ui::unfittedCaptions(shown).isEmpty(), qPrintable(quarnix::ui::unfittedCaptions(shown).join(u' ')));
+        QVERIFY2(quarnix::ui::unfittedCaptions(shown).isEmpty(),
+            qPrintable(quarnix::ui::unfittedCaptions(shown).join(u' ')));
 
         // One step wider, the tightest caption no longer fits: the narrowing is what
         // the captions need in this face, not a fixed proportion.
         const int wider = shown->font().stretch() + 1;
         if (wider > QFont::Unstretched)
             return;
-        for (QWidget* control : QWidgetList { shown } + shown->findChildren<QWidget*>()) {
+        for (QWidget* control : QWidgetList {shown} + shown->findChildren<QWidget*>()) {
             QFont font = control->font();
             font.setStretch(wider);
             control->setFont(font);
@@ -64,8 +64,7 @@ int main(int argc, char* argv[])
                         "<fontconfig><include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n"
                         "<selectfont><rejectfont>\n";
     for (const QString& face : hiddenFaces)
-        config
-            += "<pattern><patelt name=\"family\"><string>" + face.toUtf8() + "</string></patelt></pattern>\n";
+        config += "<pattern><patelt name=\"family\"><string>" + face.toUtf8() + "</string></patelt></pattern>\n";
     config += "</rejectfont></selectfont></fontconfig>\n";
     if (!writeFile(scratch.filePath(QStringLiteral("fonts.conf")), config))
         return 1;

@@ -21,8 +21,7 @@ QWidgetList openWindows()
 {
     QWidgetList shown;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && !window->inherits("QMenu")
-            && !window->inherits("QComboBoxPrivateContainer"))
+        if (window->isVisible() && !window->inherits("QMenu") && !window->inherits("QComboBoxPrivateContainer"))
             shown.append(window);
     }
     return shown;
@@ -63,15 +62,15 @@ private slots:
         QTest::addColumn<QString>("pressed"); // "" when nothing is pressed
         // Alt with each access letter of the program, in each window. A button goes
         // down at once on its access key and clicks a moment later.
-        const char* const windowNames[] = { "main window", "help", "About", "picker", "unowned picker" };
-        const QStringList picker { "", "", "", "", "", "frmFolder/cmdOk", "frmFolder/cmdCancel" };
-        for (const auto& [window, pressed] : QList<std::pair<Window, QStringList>> {
-                 { Window::Main,
-                     { "frmMain/cmdSplit", "frmMain/cmdHelp", "frmMain/cmdAbout", "frmMain/cmdExit",
-                         "frmMain/cmdDefault", "", "" } },
-                 { Window::Picker, picker }, { Window::UnownedPicker, picker },
-                 { Window::Help, { "", "", "", "", "", "", "frmHelp/cmdClose" } },
-                 { Window::About, { "", "", "", "", "", "frmAbout/cmdOk", "" } } }) {
+        const char* const windowNames[] = {"main window", "help", "About", "picker", "unowned picker"};
+        const QStringList picker {"", "", "", "", "", "frmFolder/cmdOk", "frmFolder/cmdCancel"};
+        for (const auto& [window, pressed] :
+            QList<std::pair<Window, QStringList>> {{Window::Main,
+                                                       {"frmMain/cmdSplit", "frmMain/cmdHelp", "frmMain/cmdAbout",
+                                                           "frmMain/cmdExit", "frmMain/cmdDefault", "", ""}},
+                {Window::Picker, picker}, {Window::UnownedPicker, picker},
+                {Window::Help, {"", "", "", "", "", "", "frmHelp/cmdClose"}},
+                {Window::About, {"", "", "", "", "", "frmAbout/cmdOk", ""}}}) {
             for (int i = 0; i < 7; ++i) {
                 QTest::addRow("%s, Alt+%c", windowNames[int(window)], "SHAEDOC"[i])
                     << window << "" << (Qt::ALT | Qt::Key("SHAEDOC"[i])).toCombined() << pressed[i];
@@ -82,13 +81,13 @@ private slots:
         // window is its default button. Escape presses nothing, wherever the focus is.
         const int ret = Qt::Key_Return, enter = Qt::Key_Enter, escape = Qt::Key_Escape;
         for (const char* button :
-            { "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout", "cmdExit", "cmdBrowseD", "cmdDefault" }) {
+            {"cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout", "cmdExit", "cmdBrowseD", "cmdDefault"}) {
             QTest::addRow("main window, %s", button)
                 << Window::Main << button << ret << QStringLiteral("frmMain/%1").arg(QLatin1String(button));
         }
         QTest::newRow("main window, keypad Enter on Split")
             << Window::Main << "cmdSplit" << enter << "frmMain/cmdSplit";
-        for (const char* control : { "txtSource", "txtDestination", "optSize", "txtSize", "optNumber" })
+        for (const char* control : {"txtSource", "txtDestination", "optSize", "txtSize", "optNumber"})
             QTest::addRow("main window, %s", control) << Window::Main << control << ret << "";
         QTest::newRow("picker, OK") << Window::Picker << "cmdOk" << ret << "frmFolder/cmdOk";
         QTest::newRow("picker, Up") << Window::Picker << "cmdUp" << ret << "frmFolder/cmdUp";
@@ -99,13 +98,12 @@ private slots:
         QTest::newRow("picker, folder list") << Window::Picker << "lstFolder" << enter << "frmFolder/cmdOk";
         QTest::newRow("help, Close") << Window::Help << "cmdClose" << ret << "frmHelp/cmdClose";
         QTest::newRow("About, OK") << Window::About << "cmdOk" << enter << "frmAbout/cmdOk";
-        for (const char* control : { "txtSource", "cmdSplit", "optSize" })
+        for (const char* control : {"txtSource", "cmdSplit", "optSize"})
             QTest::addRow("main window, Escape on %s", control) << Window::Main << control << escape << "";
-        for (const char* control : { "cmdOk", "cmdCancel", "lstDrive", "lstFolder" })
+        for (const char* control : {"cmdOk", "cmdCancel", "lstDrive", "lstFolder"})
             QTest::addRow("picker, Escape on %s", control) << Window::Picker << control << escape << "";
-        for (const char* control : { "cmdOk", "lstFolder" })
-            QTest::addRow("unowned picker, Escape on %s", control)
-                << Window::UnownedPicker << control << escape << "";
+        for (const char* control : {"cmdOk", "lstFolder"})
+            QTest::addRow("unowned picker, Escape on %s", control) << Window::UnownedPicker << control << escape << "";
         QTest::newRow("help, Escape on Close") << Window::Help << "cmdClose" << escape << "";
         QTest::newRow("About, Escape on OK") << Window::About << "cmdOk" << escape << "";
     }
@@ -148,25 +146,21 @@ private slots:
     void tabOrder_data()
     {
         QTest::addColumn<Window>("window");
-        QTest::addColumn<bool>("countMode"); // the main window in chunk count mode
-        QTest::addColumn<QStringList>("keys"); // where Tab goes
+        QTest::addColumn<bool>("countMode");    // the main window in chunk count mode
+        QTest::addColumn<QStringList>("keys");  // where Tab goes
         QTest::addColumn<QStringList>("chain"); // by tab index
-        const QStringList buttons { "txtSource", "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp",
-            "cmdAbout", "cmdExit", "cmdBrowseD", "cmdDefault" };
-        const QStringList mainChain
-            = buttons + QStringList { "optSize", "txtSize", "optNumber", "txtNumber" };
+        const QStringList buttons {"txtSource", "txtDestination", "cmdBrowse", "cmdSplit", "cmdHelp", "cmdAbout",
+            "cmdExit", "cmdBrowseD", "cmdDefault"};
+        const QStringList mainChain = buttons + QStringList {"optSize", "txtSize", "optNumber", "txtNumber"};
         QTest::newRow("main window, chunk size")
-            << Window::Main << false << buttons + QStringList { "optSize", "txtSize", "txtSource" }
-            << mainChain;
+            << Window::Main << false << buttons + QStringList {"optSize", "txtSize", "txtSource"} << mainChain;
         QTest::newRow("main window, chunk count")
-            << Window::Main << true << buttons + QStringList { "optNumber", "txtNumber", "txtSource" }
-            << mainChain;
-        const QStringList picker { "cmdOk", "cmdUp", "cmdCancel", "lstDrive", "lstFolder" };
+            << Window::Main << true << buttons + QStringList {"optNumber", "txtNumber", "txtSource"} << mainChain;
+        const QStringList picker {"cmdOk", "cmdUp", "cmdCancel", "lstDrive", "lstFolder"};
         QTest::newRow("folder picker") << Window::Picker << false << picker + QStringList("cmdOk") << picker;
-        QTest::newRow("help") << Window::Help << false << QStringList { "cmdClose", "cmdClose" }
-                              << QStringList { "cmdClose" };
-        QTest::newRow("About") << Window::About << false << QStringList { "cmdOk", "cmdOk" }
-                               << QStringList { "cmdOk" };
+        QTest::newRow("help") << Window::Help << false << QStringList {"cmdClose", "cmdClose"}
+                              << QStringList {"cmdClose"};
+        QTest::newRow("About") << Window::About << false << QStringList {"cmdOk", "cmdOk"} << QStringList {"cmdOk"};
     }
 
     void tabOrder()
@@ -181,13 +175,13 @@ private slots:
             windows.click("optNumber");
             windows.get("txtSource")->setFocus(Qt::MouseFocusReason);
         }
-        QStringList forwards { focusName() };
+        QStringList forwards {focusName()};
         for (qsizetype i = 1; i < keys.size(); ++i) {
             press(active, Qt::Key_Tab);
             forwards << focusName();
         }
         QCOMPARE(forwards, keys);
-        QStringList backwards { focusName() };
+        QStringList backwards {focusName()};
         for (qsizetype i = 1; i < keys.size(); ++i) {
             press(active, Qt::Key_Backtab, Qt::ShiftModifier);
             backwards.prepend(focusName());

@@ -14,7 +14,7 @@ namespace {
 QString transientFor(const QWidget* window)
 {
     QProcess xprop;
-    xprop.start(u"xprop"_s, { u"-id"_s, QString::number(window->winId()), u"WM_TRANSIENT_FOR"_s });
+    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window->winId()), u"WM_TRANSIENT_FOR"_s});
     xprop.waitForFinished(30'000);
     return QString::fromLocal8Bit(xprop.readAllStandardOutput() + xprop.readAllStandardError()).trimmed();
 }
@@ -44,8 +44,7 @@ private slots:
         QFETCH(bool, owned);
         FourWindows windows;
         const QString owner = transientFor(windows.open(window));
-        const QString main
-            = u"WM_TRANSIENT_FOR(WINDOW): window id # 0x"_s + QString::number(windows.main.winId(), 16);
+        const QString main = u"WM_TRANSIENT_FOR(WINDOW): window id # 0x"_s + QString::number(windows.main.winId(), 16);
         QVERIFY2((owner == main) == owned, qPrintable(owner));
         QCOMPARE(transientFor(&windows.main), u"WM_TRANSIENT_FOR:  not found."_s);
     }

@@ -34,13 +34,13 @@ void pointAt(QWidget* control, QPoint at, int clicks = 0)
 struct Tree : FourWindows {
     Tree()
     {
-        for (const char* name : { "alpha/inner/one", "alpha/inner/Three", "alpha/inner/two", "beta/x" })
+        for (const char* name : {"alpha/inner/one", "alpha/inner/Three", "alpha/inner/two", "beta/x"})
             QVERIFY(QDir(folder.path()).mkpath(QLatin1String(name)));
         main.setSourceText(file(u"source.bin"_s, QByteArray(length, 'q')));
         main.setDestinationText(u"/untouched"_s);
-        fakes.volumes.entries = { { folder.path(), "Data" }, { path("beta"), "Other" },
-            { path("floppy"), "Floppy" }, { QDir::rootPath(), "System" } };
-        fakes.volumes.notReady = { path("floppy") };
+        fakes.volumes.entries = {
+            {folder.path(), "Data"}, {path("beta"), "Other"}, {path("floppy"), "Floppy"}, {QDir::rootPath(), "System"}};
+        fakes.volumes.notReady = {path("floppy")};
     }
 
     // Entries run top to bottom in increasing index, with one of them highlighted.
@@ -69,7 +69,7 @@ struct Tree : FourWindows {
     void mount(const QString& name, const QString& volume)
     {
         QVERIFY(QDir(folder.path()).mkpath(name));
-        fakes.volumes.entries.append({ path(name), volume });
+        fakes.volumes.entries.append({path(name), volume});
     }
     // Gone from the mount table; its empty folder stays behind.
     void unmount(const QString& name)
@@ -147,12 +147,11 @@ private slots:
     void clickHighlightsThenOpens_data()
     {
         QTest::addColumn<Entry>("row");
-        QTest::newRow("double click: subfolder")
-            << Entry { 2, true, 0, "alpha/inner/two", { "alpha", "inner", "two" } };
-        QTest::newRow("Up: current folder") << Entry { -1, false, 1, "alpha", { "alpha", "inner" } };
+        QTest::newRow("double click: subfolder") << Entry {2, true, 0, "alpha/inner/two", {"alpha", "inner", "two"}};
+        QTest::newRow("Up: current folder") << Entry {-1, false, 1, "alpha", {"alpha", "inner"}};
         QTest::newRow("Up: first subfolder")
-            << Entry { 0, false, 1, "alpha/inner", { "alpha", "inner", "one", "Three", "two" } };
-        QTest::newRow("Up at the root: nothing") << Entry { -1, false, 3, "", { "alpha", "beta" } };
+            << Entry {0, false, 1, "alpha/inner", {"alpha", "inner", "one", "Three", "two"}};
+        QTest::newRow("Up at the root: nothing") << Entry {-1, false, 3, "", {"alpha", "beta"}};
     }
 
     void clickHighlightsThenOpens()
@@ -177,19 +176,18 @@ private slots:
     {
         QTest::addColumn<Ok>("row");
         const QString tryAnother = u" Try selecting another location.|warning|OK"_s;
-        QTest::newRow("subfolder, one byte more") << Ok { false, false, length + 1, "source.bin", "" };
-        QTest::newRow("root keeps its separator") << Ok { true, false, length + 1, "source.bin", "" };
-        QTest::newRow("free space equal") << Ok { false, false, length, "source.bin",
-            "Lack of space|The selected drive doesn't have enough space, to hold the entire split."
-                + tryAnother };
-        QTest::newRow("floppy: no check") << Ok { false, true, 0, "gone.bin", "" };
-        QTest::newRow("free space unknown") << Ok { false, false, -1, "source.bin",
-            "Free space unknown|The free space of the selected drive could not be found out." + tryAnother };
+        QTest::newRow("subfolder, one byte more") << Ok {false, false, length + 1, "source.bin", ""};
+        QTest::newRow("root keeps its separator") << Ok {true, false, length + 1, "source.bin", ""};
+        QTest::newRow("free space equal") << Ok {false, false, length, "source.bin",
+            "Lack of space|The selected drive doesn't have enough space, to hold the entire split." + tryAnother};
+        QTest::newRow("floppy: no check") << Ok {false, true, 0, "gone.bin", ""};
+        QTest::newRow("free space unknown") << Ok {false, false, -1, "source.bin",
+            "Free space unknown|The free space of the selected drive could not be found out." + tryAnother};
         const QString unreadable
             = u"Source file unreadable|The source file cannot be read, so the space it needs is unknown. "
               u"Select the source file again and then the destination folder.|warning|OK"_s;
-        QTest::newRow("source gone") << Ok { false, false, length * 9, "gone.bin", unreadable };
-        QTest::newRow("source a folder") << Ok { false, false, length * 9, "alpha", unreadable };
+        QTest::newRow("source gone") << Ok {false, false, length * 9, "gone.bin", unreadable};
+        QTest::newRow("source a folder") << Ok {false, false, length * 9, "alpha", unreadable};
     }
 
     void okChecksThenWritesTheCurrentFolder()
@@ -198,7 +196,7 @@ private slots:
         Tree f;
         const QString folder = row.atRoot ? "/" : f.path("alpha/inner");
         if (row.floppy)
-            f.fakes.volumes.floppies = { f.path("alpha") };
+            f.fakes.volumes.floppies = {f.path("alpha")};
         if (row.freeSpace >= 0)
             f.fakes.volumes.freeSpaceOf.insert(folder, row.freeSpace);
         f.main.setSourceText(f.path(row.source));
@@ -224,14 +222,14 @@ private slots:
         QCOMPARE(picker->currentFolder(), f.folder.path());
         drives->setCurrentIndex(1);
         drives->setCurrentIndex(2);
-        QCOMPARE(f.messages(), QStringList({ notReady, notReady }));
+        QCOMPARE(f.messages(), QStringList({notReady, notReady}));
         QCOMPARE(drives->currentText(), "Other");
         QCOMPARE(picker->currentFolder(), f.path("beta"));
     }
 
     void cancelAndCloseLeaveTheDestinationAlone()
     {
-        for (bool byTitleBar : { false, true }) {
+        for (bool byTitleBar : {false, true}) {
             Tree f;
             QPointer<frmFolder> picker = f.openPickerAt(f.path("alpha/inner"));
             click(picker, "cmdUp");
@@ -247,8 +245,8 @@ private slots:
     void declinedFloppyWarningOpensAnUnownedPicker()
     {
         Tree f;
-        f.fakes.volumes.floppies = { f.path("alpha") };
-        f.fakes.messages.answers = { quarnix::platform::MessageAnswer::No };
+        f.fakes.volumes.floppies = {f.path("alpha")};
+        f.fakes.messages.answers = {quarnix::platform::MessageAnswer::No};
         f.main.setDestinationText(f.path("alpha"));
         f.click("cmdSplit");
         QCOMPARE(f.messages().size(), 1);
@@ -264,15 +262,16 @@ private slots:
     {
         Tree f;
         for (int twice = 0; twice < 2; ++twice) {
-            for (Window window : { Window::Help, Window::About, Window::Picker, Window::UnownedPicker })
+            for (Window window : {Window::Help, Window::About, Window::Picker, Window::UnownedPicker})
                 f.open(window);
         }
-        QCOMPARE(QList<qsizetype>({ instances<frmHelp>(), instances<frmAbout>(), instances<frmFolder>() }),
-            QList<qsizetype>({ 1, 1, 1 }));
+        QCOMPARE(QList<qsizetype>({instances<frmHelp>(), instances<frmAbout>(), instances<frmFolder>()}),
+            QList<qsizetype>({1, 1, 1}));
         QCOMPARE(f.picker()->parentWidget(), &f.main);
-        for (QWidget* window : QWidgetList { f.main.secondaryWindows().helpWindow(),
-                 f.main.secondaryWindows().aboutWindow(), f.picker() })
-            QVERIFY2(quarnix::ui::unfittedCaptions(window).isEmpty(), qPrintable(quarnix::ui::unfittedCaptions(window).join(u' ')));
+        for (QWidget* window :
+            QWidgetList {f.main.secondaryWindows().helpWindow(), f.main.secondaryWindows().aboutWindow(), f.picker()})
+            QVERIFY2(quarnix::ui::unfittedCaptions(window).isEmpty(),
+                qPrintable(quarnix::ui::unfittedCaptions(window).join(u' ')));
     }
 
     // A press and release on a link opens its address through GotoWeb, which lives
@@ -299,7 +298,7 @@ private slots:
         FourWindows f;
         QWidget* shown = f.open(window);
         const QPoint on = child(shown, qPrintable(link))->mapTo(shown, QPoint(3, 5)), off(2, 2);
-        for (const auto& [from, to] : { std::pair(on, off), std::pair(off, on), std::pair(on, on) }) {
+        for (const auto& [from, to] : {std::pair(on, off), std::pair(off, on), std::pair(on, on)}) {
             QTest::mousePress(shown->windowHandle(), Qt::LeftButton, {}, from);
             QTest::mouseMove(shown->windowHandle(), to);
             QTest::mouseRelease(shown->windowHandle(), Qt::LeftButton, {}, to);
@@ -316,10 +315,9 @@ private slots:
         FourWindows f;
         auto* help = static_cast<frmHelp*>(f.open(Window::Help));
         QVERIFY(!help->isHintShown());
-        const QList<std::tuple<QWidget*, QPoint, bool>> moves
-            = { { child(help, "lblDownload"), { 10, 6 }, true }, { child(help, "Label7"), { 30, 8 }, true },
-                  { child(help, "lblDescription"), { 30, 8 }, false },
-                  { child(help, "lblDownload"), { 20, 6 }, true }, { help, { 300, 100 }, false } };
+        const QList<std::tuple<QWidget*, QPoint, bool>> moves = {{child(help, "lblDownload"), {10, 6}, true},
+            {child(help, "Label7"), {30, 8}, true}, {child(help, "lblDescription"), {30, 8}, false},
+            {child(help, "lblDownload"), {20, 6}, true}, {help, {300, 100}, false}};
         for (const auto& [control, at, shown] : moves) {
             pointAt(control, at);
             QVERIFY2(help->isHintShown() == shown, qPrintable(control->objectName()));
@@ -335,7 +333,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         f.fakes.help.helpFileExists = true;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        QCOMPARE(f.fakes.help.requested, QStringList({ "Qxhelp.hlp", "Qxhelp.hlp" }));
+        QCOMPARE(f.fakes.help.requested, QStringList({"Qxhelp.hlp", "Qxhelp.hlp"}));
         QCOMPARE(f.messages(),
             QStringList(u"Help|The help file Qxhelp.hlp could not be opened. The help window tells where to "
                         u"download it.|warning|OK"_s));
@@ -350,9 +348,9 @@ private slots:
         Tree f;
         frmFolder* picker = f.openPickerAt(f.path("alpha/inner"));
         f.mount("usb", "USB");
-        QCOMPARE(f.driveNames(), QStringList({ "Data", "Other", "Floppy", "System" }));
+        QCOMPARE(f.driveNames(), QStringList({"Data", "Other", "Floppy", "System"}));
         f.arriveAtDrives();
-        QCOMPARE(f.driveNames(), QStringList({ "Data", "Other", "Floppy", "System", "USB" }));
+        QCOMPARE(f.driveNames(), QStringList({"Data", "Other", "Floppy", "System", "USB"}));
         QCOMPARE(f.drives()->currentText(), "Data");
 
         f.unmount("usb");
@@ -365,7 +363,7 @@ private slots:
         f.fakes.volumes.notReady << f.path("usb");
         f.arriveAtDrives();
         press(picker, Qt::Key_End);
-        QCOMPARE(f.messages(), QStringList({ notReady, notReady }));
+        QCOMPARE(f.messages(), QStringList({notReady, notReady}));
         QCOMPARE(f.drives()->currentText(), "Data");
         QCOMPARE(picker->currentFolder(), f.folder.path());
 
@@ -395,7 +393,7 @@ private slots:
         QVERIFY(picker->isVisible());
 
         f.arriveAtDrives();
-        QCOMPARE(f.driveNames(), QStringList({ "Data", "Other", "Floppy", "System" }));
+        QCOMPARE(f.driveNames(), QStringList({"Data", "Other", "Floppy", "System"}));
         QCOMPARE(f.drives()->currentText(), "Data");
         QCOMPARE(picker->currentFolder(), f.folder.path());
         QCOMPARE(f.messages().size(), 1);
@@ -431,8 +429,8 @@ private slots:
         const QString closed = drives->closedText();
         QStyleOptionComboBox option;
         option.initFrom(drives);
-        const QRect field = drives->style()->subControlRect(
-            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, drives);
+        const QRect field
+            = drives->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, drives);
         QVERIFY2(drives->fontMetrics().horizontalAdvance(closed) <= field.width(), qPrintable(closed));
         QVERIFY2(closed.startsWith(name.left(2)) && closed.endsWith(u"\u2026/STICK (Photos)"_s), qPrintable(closed));
         // What the box draws is that text: it looks like a box holding only it.
@@ -453,7 +451,7 @@ private slots:
         QStyle* windows = QStyleFactory::create(u"Windows"_s);
         QVERIFY(windows);
         windows->setParent(picker);
-        for (QStyle* style : { drives->style(), windows }) {
+        for (QStyle* style : {drives->style(), windows}) {
             drives->setStyle(style);
             drives->setFocus();
             press(picker, Qt::Key_Down, Qt::AltModifier);
@@ -461,8 +459,8 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(list->window()));
             const QModelIndex entry = list->model()->index(drives->currentIndex(), 0);
             QVERIFY(list->window()->width() > drives->width());
-            QVERIFY2(list->visualRect(entry).width() >= list->sizeHintForIndex(entry).width(),
-                qPrintable(style->name()));
+            QVERIFY2(
+                list->visualRect(entry).width() >= list->sizeHintForIndex(entry).width(), qPrintable(style->name()));
             QTest::keyClick(list, Qt::Key_Escape);
             QVERIFY(!list->isVisible());
         }

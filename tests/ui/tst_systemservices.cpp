@@ -46,8 +46,8 @@ private slots:
                                                       << MessageAnswer::Yes << QMessageBox::Question << yesAndNo;
         QTest::newRow("Escape never answers Yes") << MessageIcon::Question << yesNo << int(Qt::Key_Escape)
                                                   << MessageAnswer::No << QMessageBox::Question << yesAndNo;
-        QTest::newRow("title bar answers No") << MessageIcon::Question << yesNo << 0 << MessageAnswer::No
-                                              << QMessageBox::Question << yesAndNo;
+        QTest::newRow("title bar answers No")
+            << MessageIcon::Question << yesNo << 0 << MessageAnswer::No << QMessageBox::Question << yesAndNo;
         const QMessageBox::StandardButtons ok = QMessageBox::Ok;
         QTest::newRow("error") << MessageIcon::Error << MessageButtons::Ok << int(Qt::Key_Return) << MessageAnswer::Ok
                                << QMessageBox::Critical << ok;
@@ -81,8 +81,9 @@ private slots:
         QCOMPARE(boxes.show(nullptr, "Title", "<b>1</b> of 2?\r\nReally?", icon, buttons, "the cause"), answer);
         // Shown as written, markup and all, the line break as Qt draws one, and the
         // details kept apart from the text.
-        QCOMPARE(seen, (QStringList {"Title", "<b>1</b> of 2?\nReally?", "the cause", QString::number(shownIcon),
-                                     QString::number(int(shownButtons))}));
+        QCOMPARE(seen,
+            (QStringList {"Title", "<b>1</b> of 2?\nReally?", "the cause", QString::number(shownIcon),
+                QString::number(int(shownButtons))}));
     }
 
     void fileChooserIsTitledAndCancels()
@@ -107,7 +108,7 @@ private slots:
         QVERIFY(opener.open("https://quarnix.example.org/downloads/Qxhelp.zip"));
         QVERIFY(opener.open("mailto:quarnix@example.org"));
         QCOMPARE(browser.opened,
-                 (QStringList {"https://quarnix.example.org/downloads/Qxhelp.zip", "mailto:quarnix@example.org"}));
+            (QStringList {"https://quarnix.example.org/downloads/Qxhelp.zip", "mailto:quarnix@example.org"}));
     }
 };
 

@@ -36,8 +36,7 @@ bool enterSampleTree(const QTemporaryDir& scratch)
 {
     QDir root(scratch.path());
     const QString current = QStringLiteral("Projects/Video");
-    for (const QString& sub : { QStringLiteral("Chunks"), QStringLiteral("Originals"),
-             QStringLiteral("Transfer") }) {
+    for (const QString& sub : {QStringLiteral("Chunks"), QStringLiteral("Originals"), QStringLiteral("Transfer")}) {
         if (!root.mkpath(current + u'/' + sub))
             return false;
     }

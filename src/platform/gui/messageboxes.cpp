@@ -23,8 +23,8 @@ QMessageBox::Icon toQt(MessageIcon icon)
 
 } // namespace
 
-MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& title, const QString& text,
-                                   MessageIcon icon, MessageButtons buttons, const QString& details)
+MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& title, const QString& text, MessageIcon icon,
+    MessageButtons buttons, const QString& details)
 {
     // Callers write line breaks as CR LF, as message texts are written on Windows;
     // a Qt label wants a bare line feed.

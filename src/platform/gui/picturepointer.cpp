@@ -8,7 +8,7 @@ QCursor picturePointer(const QPixmap& picture, QPoint hotSpot)
 {
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         return QCursor(picture, qRound(hotSpot.x() * picture.devicePixelRatio()),
-                       qRound(hotSpot.y() * picture.devicePixelRatio()));
+            qRound(hotSpot.y() * picture.devicePixelRatio()));
     return QCursor(picture, hotSpot.x(), hotSpot.y());
 }
 

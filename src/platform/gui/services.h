@@ -31,7 +31,7 @@ struct SystemServices {
     DesktopAddressOpener addresses;
     DesktopHelpOpener help;
 
-    Services services() { return { &volumes, &messages, &chooser, &addresses, &help }; }
+    Services services() { return {&volumes, &messages, &chooser, &addresses, &help}; }
 };
 
 } // namespace quarnix::platform

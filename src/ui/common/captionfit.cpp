@@ -60,7 +60,7 @@ bool buttonFits(const QAbstractButton* button)
 // The window and the controls on it, not the windows it owns.
 QWidgetList ownControls(QWidget* window)
 {
-    QWidgetList controls { window };
+    QWidgetList controls {window};
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (control->window() == window)
             controls.append(control);

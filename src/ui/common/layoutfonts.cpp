@@ -30,8 +30,7 @@ QFont firstInstalled(const QStringList& families, qreal pointSize, bool* found =
     return font;
 }
 
-const QStringList arialFamilies
-    = { QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo") };
+const QStringList arialFamilies = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
 
 // The main window's captions run 452 pixels in Arial (and its metric twins) at
 // 11 pixels, the size of 8.25 pt at 96 dpi.
@@ -71,10 +70,10 @@ QFont narrowedToSansSerifWidths(QFont font)
 
 QFont windowFont()
 {
-    const QStringList original = { QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif") };
+    const QStringList original = {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")};
     for (const QString& family : original) {
         if (QFontDatabase::hasFamily(family))
-            return firstInstalled({ family }, layoutPointSize);
+            return firstInstalled({family}, layoutPointSize);
     }
     // Arial's metrics are known, so a face with them is narrowed by the known
     // proportion. Any other face is left at its own width: each window narrows it

@@ -39,7 +39,7 @@ void addDrawings(QIcon& icon, const QString& path)
 {
     const qsizetype dot = path.lastIndexOf(u'.');
     icon.addPixmap(drawing(path));
-    for (const char* ratio : { "@2x", "@3x" })
+    for (const char* ratio : {"@2x", "@3x"})
         icon.addPixmap(drawing(QString(path).insert(dot, QLatin1String(ratio))));
 }
 
@@ -49,7 +49,7 @@ QIcon programIcon()
 {
     loadProgramImages();
     QIcon icon;
-    for (const int size : { 16, 32, 48 })
+    for (const int size : {16, 32, 48})
         addDrawings(icon, QStringLiteral(":/icons/quarnix-%1.png").arg(size));
     return icon;
 }

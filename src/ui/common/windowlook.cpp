@@ -6,8 +6,8 @@
 #include "ui/common/layoutfonts.h"
 #include "ui/common/programimages.h"
 
-#include <QFrame>
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
@@ -32,8 +32,7 @@ void prepareWindow(QWidget* window)
 {
     readPlainWidgetsByTheirRoles();
     Qt::WindowFlags flags = window->windowFlags() & Qt::WindowType_Mask;
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(flags);
     window->setFixedSize(window->size());
     // The layouts are drawn on the button face colour, not the window colour.

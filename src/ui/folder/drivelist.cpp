@@ -1,9 +1,9 @@
 #include "ui/folder/drivelist.h"
 
 #include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
-#include <QHelpEvent>
 #include <QStylePainter>
 #include <QToolTip>
 
@@ -32,9 +32,7 @@ QString DriveList::closedText() const
     QString root = currentData().toString();
     while (root.size() > 1 && (root.endsWith(u'/') || root.endsWith(u'\\')))
         root.chop(1);
-    const qsizetype separator = whole.startsWith(root)
-        ? std::max(root.lastIndexOf(u'/'), root.lastIndexOf(u'\\'))
-        : -1;
+    const qsizetype separator = whole.startsWith(root) ? std::max(root.lastIndexOf(u'/'), root.lastIndexOf(u'\\')) : -1;
     const QString ellipsis(QChar(0x2026));
     if (separator < 0)
         return metrics.elidedText(whole, Qt::ElideRight, room);

@@ -49,8 +49,7 @@ FolderEntries FolderEntries::read(const QString& root, const QString& current)
     }
 
     const QDir dir(folder);
-    for (const QString& name :
-         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         entries.subfolders_.append(childPath(folder, name));
     return entries;
 }

@@ -13,8 +13,7 @@ int FolderItemDelegate::indentOf(const QModelIndex& index)
     return index.data(depthRole).toInt() * indentPerLevel;
 }
 
-void FolderItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                               const QModelIndex& index) const
+void FolderItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem indented = option;
     indented.rect.adjust(indentOf(index), 0, 0, 0);

@@ -50,7 +50,7 @@ frmFolder::frmFolder(MainFields& fields, const platform::Services& services, QWi
 
     connect(ui_->lstDrive, &QComboBox::currentIndexChanged, this, &frmFolder::followDrive);
     connect(ui_->lstFolder, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { openRow(ui_->lstFolder->row(item)); });
+        [this](QListWidgetItem* item) { openRow(ui_->lstFolder->row(item)); });
     connect(ui_->cmdUp, &QPushButton::clicked, this, &frmFolder::upOneEntry);
     connect(ui_->cmdOk, &QPushButton::clicked, this, &frmFolder::acceptFolder);
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &QWidget::close);
@@ -146,8 +146,8 @@ int frmFolder::indexOfDrive(const QString& rootPath) const
 bool frmFolder::isAvailable(const QString& rootPath) const
 {
     const QList<platform::VolumeEntry> now = services_.volumes->volumes();
-    const bool listed = std::any_of(now.begin(), now.end(),
-                                    [&](const platform::VolumeEntry& drive) { return drive.rootPath == rootPath; });
+    const bool listed = std::any_of(
+        now.begin(), now.end(), [&](const platform::VolumeEntry& drive) { return drive.rootPath == rootPath; });
     return listed && services_.volumes->isReady(rootPath);
 }
 
@@ -279,8 +279,7 @@ void frmFolder::warnDeviceNotReady()
 
 void frmFolder::warn(const QString& title, const QString& text)
 {
-    services_.messages->show(this, title, text, platform::MessageIcon::Warning,
-                             platform::MessageButtons::Ok);
+    services_.messages->show(this, title, text, platform::MessageIcon::Warning, platform::MessageButtons::Ok);
 }
 
 QString frmFolder::shown(const QString& path) const

@@ -1,7 +1,7 @@
 #include "ui/info/frmabout.h"
 
-#include "ui/common/addresses.h"
 #include "ui/common/accessibleroles.h"
+#include "ui/common/addresses.h"
 #include "ui/common/captionfit.h"
 #include "ui/common/programimages.h"
 #include "ui/common/windowlook.h"

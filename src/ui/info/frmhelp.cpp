@@ -1,7 +1,7 @@
 #include "ui/info/frmhelp.h"
 
-#include "ui/common/addresses.h"
 #include "ui/common/accessibleroles.h"
+#include "ui/common/addresses.h"
 #include "ui/common/captionfit.h"
 #include "ui/common/programimages.h"
 #include "ui/common/windowlook.h"
@@ -34,8 +34,7 @@ frmHelp::frmHelp(QWidget* owner)
     ui_->lblDescription->setMouseTracking(true);
 
     connect(ui_->cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(ui_->lblDownload, &LinkLabel::clicked, this,
-            [this] { emit downloadRequested(addresses::helpDownload()); });
+    connect(ui_->lblDownload, &LinkLabel::clicked, this, [this] { emit downloadRequested(addresses::helpDownload()); });
     connect(ui_->lblDownload, &LinkLabel::pointerMoved, this, &frmHelp::showHint);
 }
 

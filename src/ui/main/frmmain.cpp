@@ -31,8 +31,8 @@ struct ValueFieldRules {
     const QString& belowMinimum;
 };
 
-const ValueFieldRules countRules { 2, 2.0, texts::countNotANumber, texts::countBelowMinimum };
-const ValueFieldRules sizeRules { 1.25, 1.25, texts::sizeNotANumber, texts::sizeBelowMinimum };
+const ValueFieldRules countRules {2, 2.0, texts::countNotANumber, texts::countBelowMinimum};
+const ValueFieldRules sizeRules {1.25, 1.25, texts::sizeNotANumber, texts::sizeBelowMinimum};
 
 } // namespace
 
@@ -84,8 +84,8 @@ void frmMain::applyFonts()
 
 void frmMain::guardValueFields()
 {
-    new ValueFieldGuard(this, {ui_->txtNumber, ui_->txtSize},
-        [this](QLineEdit* field) { return valueFieldPassesCheck(field); });
+    new ValueFieldGuard(
+        this, {ui_->txtNumber, ui_->txtSize}, [this](QLineEdit* field) { return valueFieldPassesCheck(field); });
 }
 
 void frmMain::connectHandlers()
@@ -109,8 +109,7 @@ void frmMain::connectHandlers()
     });
     connect(ui_->picTarget, &DropTarget::fileDropped, this, &frmMain::picTargetDrop);
     // A direct connection runs the rule inside the write that changed the text.
-    connect(ui_->txtDestination, &QLineEdit::textChanged, this, &frmMain::txtDestinationChange,
-        Qt::DirectConnection);
+    connect(ui_->txtDestination, &QLineEdit::textChanged, this, &frmMain::txtDestinationChange, Qt::DirectConnection);
 }
 
 void frmMain::startUp()
@@ -178,8 +177,8 @@ void frmMain::cmdBrowseClick()
 void frmMain::cmdBrowseDClick()
 {
     if (sourceText().isEmpty()) {
-        showMessage(engine::texts::sourceMissingTitle, texts::sourceFirst, MessageIcon::Information,
-            MessageButtons::Ok);
+        showMessage(
+            engine::texts::sourceMissingTitle, texts::sourceFirst, MessageIcon::Information, MessageButtons::Ok);
         focusBrowseSource();
         return;
     }
@@ -210,7 +209,7 @@ void frmMain::setValueFieldActive(QLineEdit* field, bool active)
     const QPalette& scheme = palette();
     const QPalette::ColorRole source = active ? QPalette::Base : QPalette::Button;
     QPalette colours = field->palette();
-    for (const auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         colours.setBrush(group, QPalette::Base, scheme.brush(group, source));
     field->setPalette(colours);
 }
@@ -318,7 +317,7 @@ void frmMain::setBusyPointer(bool busy)
     if (busy && ownPointers_.isEmpty()) {
         for (QWidget* control : findChildren<QWidget*>()) {
             if (control->testAttribute(Qt::WA_SetCursor))
-                ownPointers_.append({ control, control->cursor() });
+                ownPointers_.append({control, control->cursor()});
         }
     }
     for (const auto& [control, pointer] : ownPointers_) {
@@ -343,8 +342,8 @@ void frmMain::focusBrowseDestination()
     ui_->cmdBrowseD->setFocus();
 }
 
-platform::MessageAnswer frmMain::showMessage(const QString& title, const QString& text,
-    platform::MessageIcon icon, platform::MessageButtons buttons, const QString& details)
+platform::MessageAnswer frmMain::showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
+    platform::MessageButtons buttons, const QString& details)
 {
     return services_.messages->show(this, title, text, icon, buttons, details);
 }

@@ -12,8 +12,7 @@
 
 namespace quarnix::ui {
 
-SecondaryWindows::SecondaryWindows(QWidget* mainWindow, MainFields& fields,
-                                   const platform::Services& services)
+SecondaryWindows::SecondaryWindows(QWidget* mainWindow, MainFields& fields, const platform::Services& services)
     : mainWindow_(mainWindow)
     , fields_(fields)
     , services_(services)
@@ -37,8 +36,8 @@ void SecondaryWindows::showHelp()
 {
     if (!help_) {
         help_ = new frmHelp(mainWindow_);
-        QObject::connect(help_, &frmHelp::downloadRequested, help_,
-                         [this](const QString& address) { gotoWeb(address); });
+        QObject::connect(
+            help_, &frmHelp::downloadRequested, help_, [this](const QString& address) { gotoWeb(address); });
     }
     look::bringToFront(help_);
 }
@@ -68,8 +67,8 @@ void SecondaryWindows::openHelpFile()
     if (services_.help->openHelpFile(addresses::helpFileName()))
         return;
     services_.messages->show(QApplication::activeWindow(), texts::helpTitle,
-                             texts::helpFileNotOpened(addresses::helpFileName()), platform::MessageIcon::Warning,
-                             platform::MessageButtons::Ok);
+        texts::helpFileNotOpened(addresses::helpFileName()), platform::MessageIcon::Warning,
+        platform::MessageButtons::Ok);
 }
 
 void SecondaryWindows::closeAll()
