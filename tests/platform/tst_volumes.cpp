@@ -101,7 +101,7 @@ private slots:
         for (const char* folder : {"fd0/sub", "fd1", "usb", "gone", "unknown"})
             QVERIFY(QDir().mkpath(at(folder)));
         FakeMountTable mounts;
-        mounts.table = {mounted("/", "/dev/vda"), mounted(at("fd0"), "/dev/fd0", 1457664),
+        mounts.table = {mounted(tmp_.path(), "/dev/vda"), mounted(at("fd0"), "/dev/fd0", 1457664),
             mounted(at("fd1"), "/dev/fd1", 0, false), mounted(at("usb"), "/dev/sdb1"), mounted(at("gone"), "/dev/sdc1"),
             mounted(at("unknown"), "/dev/sdd1", -1), {"/run/user", "tmpfs", "tmpfs", {}, true, 5},
             {"/proc", "proc", "proc", {}, true, 0}, {at("ram"), "tmpfs", "tmpfs", "Ram", true, 5}};
@@ -118,7 +118,8 @@ private slots:
         QStringList listed;
         for (const VolumeEntry& entry : volumes.volumes())
             listed << entry.displayName;
-        QCOMPARE(listed, (QStringList {"/", at("fd0"), at("fd1"), at("usb"), at("unknown"), at("ram") + " (Ram)"}));
+        QCOMPARE(
+            listed, (QStringList {tmp_.path(), at("fd0"), at("fd1"), at("usb"), at("unknown"), at("ram") + " (Ram)"}));
     }
 
 #ifdef Q_OS_LINUX // sysfs and its links are the Linux kernel's
