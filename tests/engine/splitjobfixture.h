@@ -37,17 +37,11 @@ inline QStringList chunkNames(const QString& prefix, int count)
 inline QStringList seen(const QStringList& lines)
 {
     static const QStringList all {
-        "[Error] Some error occured while doing the so job. Make sure that you have enough disk space. "
-        "{error, OK}",
-        "[Suggestion] You have chosen to split the source file directly to the floppy. Although this operation "
-        "can be performed efficiently and smoothly, yet due to the low speed of the floppy-drive the application "
-        "might seem 'Not-Responding' during the split operation. Would you like to continue? {question, Yes/No}",
-        "[Lack of space] The selected drive doesn't have enough space, to hold the split. Either reduce the split "
-        "size or try selecting another location. {warning, OK}",
-        "[Enter next floppy] The current disk in the drive is full. Enter another floppy in the drive and press "
-        "Ok when ready. {information, OK}",
-        "[Enter last floppy] The current disk in the drive is full. Enter last floppy in the drive and press Ok "
-        "when ready. {information, OK}"};
+        "[Error] Some error occured while doing the so job. Make sure that you have enough disk space. {error, OK}",
+        "[Suggestion] You have chosen to split the source file directly to the floppy. Although this operation can be performed efficiently and smoothly, yet due to the low speed of the floppy-drive the application might seem 'Not-Responding' during the split operation. Would you like to continue? {question, Yes/No}",
+        "[Lack of space] The selected drive doesn't have enough space, to hold the split. Either reduce the split size or try selecting another location. {warning, OK}",
+        "[Enter next floppy] The current disk in the drive is full. Enter another floppy in the drive and press Ok when ready. {information, OK}",
+        "[Enter last floppy] The current disk in the drive is full. Enter last floppy in the drive and press Ok when ready. {information, OK}"};
     QStringList events;
     for (const QString& line : lines)
         events << all.filter('[' + line + "] ").value(0, line);
@@ -65,8 +59,9 @@ inline QString systemReason([[maybe_unused]] const QString& posix, [[maybe_unuse
 #endif
 }
 
-// The fields written back, trimmed, then the hourglass.
-inline QStringList start(const QString& source, const QString& destination)
+// The fields written back, trimmed, then the hourglass. "{source}" and "{dest}" stand
+// for the job's paths until `expanded` puts them in.
+inline QStringList start(const QString& source = "{source}", const QString& destination = "{dest}")
 {
     return {"source=" + source, "destination=" + destination, "status=Wait... split operation is in progress...",
         "repaint window", "pointer busy"};
@@ -95,6 +90,24 @@ inline QStringList failure(const QString& cause)
         {"status=Some error occured, during operation.", "pointer default", "Error", "details=" + cause, "status="});
 }
 
+inline bool mountTmpfsAt([[maybe_unused]] const QByteArray& folder, [[maybe_unused]] qint64 bytes)
+{
+#ifdef Q_OS_LINUX
+    const QByteArray options = "size=" + QByteArray::number(bytes);
+    return ::mount("tmpfs", folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0;
+#else
+    return false;
+#endif
+}
+
+inline void unmount([[maybe_unused]] const QByteArray& folder)
+{
+#ifdef Q_OS_LINUX
+    if (!folder.isEmpty())
+        ::umount2(folder.constData(), MNT_DETACH);
+#endif
+}
+
 // A temporary folder for the source with the destination folder in it, and the main
 // window as the split job sees it, without widgets. Every call the job makes is one
 // line in `events`: "source=T", "destination=T", "status=T", "repaint status",
@@ -111,42 +124,22 @@ struct Job final : engine::SplitWindow {
     platform::MessageAnswer answer = platform::MessageAnswer::Yes;       // to the one question
     FakeVolumes volumes;
     QLocale locale = QLocale::c();
-
     QByteArray mounted;
 
     Job() { QDir().mkpath(out); }
-#ifdef Q_OS_LINUX
-    ~Job()
-    {
-        if (!mounted.isEmpty())
-            ::umount2(mounted.constData(), MNT_DETACH);
-    }
-#endif
+    ~Job() { unmount(mounted); }
     // A tmpfs of `bytes` at the destination, for a disk that really fills up; false
     // where the suite may not mount one (it needs root, as in CI) or off Linux.
-    bool mountTmpfs([[maybe_unused]] qint64 bytes)
+    bool mountTmpfs(qint64 bytes)
     {
-#ifdef Q_OS_LINUX
-        const QByteArray point = QFile::encodeName(out), options = "size=" + QByteArray::number(bytes);
-        if (::mount("tmpfs", point.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0)
-            mounted = point;
-#endif
+        mounted = mountTmpfsAt(QFile::encodeName(out), bytes) ? QFile::encodeName(out) : QByteArray();
         return !mounted.isEmpty();
-    }
-    // Another program fills the disk just before the batch file is written, all but
-    // one page, so that a longer batch file is cut short.
-    void fillDiskAtBatchFile(const QString& prefix)
-    {
-        onEvent = [=, this](const QString& event) {
-            if (event.endsWith("Processing " + prefix + ".bat"))
-                QVERIFY(writeFile(outFile("filler"), QByteArray(QStorageInfo(out).bytesAvailable() - 4096, 'f')));
-        };
     }
     // Writes the source file and points the window at it.
     QByteArray makeSource(const QString& name, qint64 length)
     {
-        return writeFile(source = QDir::toNativeSeparators(tmp.filePath(name)), randomBytes(length)) ? readFile(source)
-                                                                                                     : "not written";
+        source = QDir::toNativeSeparators(tmp.filePath(name));
+        return writeFile(source, randomBytes(length)) ? readFile(source) : "not written";
     }
     // By count when `count` is given, else by size.
     void splitBy(const QString& count, const QString& megabytes)
@@ -154,80 +147,38 @@ struct Job final : engine::SplitWindow {
         bySize = count.isEmpty();
         (bySize ? size : number) = bySize ? megabytes : count;
     }
-    SplitOutcome run()
+    SplitOutcome run() { return run(volumes); }
+    SplitOutcome run(const platform::Volumes& on) { return engine::SplitJob(*this, on, locale).run(); }
+    QString outFile(const QString& name) const { return QDir::toNativeSeparators(QDir(out).filePath(name)); }
+    // `lines` with the job's own paths for "{source}", "{dest}" and "{out}".
+    QStringList expanded(QStringList lines) const
     {
-        return run(volumes);
+        const QString separator = QDir::toNativeSeparators("/");
+        for (const auto& [key, path] :
+            QList<std::pair<QString, QString>> {{"{source}", source}, {"{dest}", destination}, {"{out}", out}})
+            lines.replaceInStrings(key + QString("/"), path + separator).replaceInStrings(key, path);
+        return lines;
     }
-    SplitOutcome run(const platform::Volumes& on)
-    {
-        return engine::SplitJob(*this, on, locale).run();
-    }
-    QString outFile(const QString& name) const
-    {
-        return QDir::toNativeSeparators(QDir(out).filePath(name));
-    }
-    void record(const QString& event)
-    {
-        onEvent((events << event).last());
-    }
+    void record(const QString& event) { onEvent((events << event).last()); }
 
-    QString sourceText() const override
-    {
-        return source;
-    }
-    void setSourceText(const QString& text) override
-    {
-        record("source=" + (source = text));
-    }
-    QString destinationText() const override
-    {
-        return destination;
-    }
+    QString sourceText() const override { return source; }
+    void setSourceText(const QString& text) override { record("source=" + (source = text)); }
+    QString destinationText() const override { return destination; }
     // Like the real field, the text takes its kept form at once.
     void setDestinationText(const QString& text) override
     {
         record("destination=" + (destination = platform::applyDestinationRule(text, volumes.style)));
     }
-    QString numberText() const override
-    {
-        return number;
-    }
-    QString sizeText() const override
-    {
-        return size;
-    }
-    bool isSizeSelected() const override
-    {
-        return bySize;
-    }
-    void setStatus(const QString& text) override
-    {
-        record("status=" + text);
-    }
-    void repaintStatus() override
-    {
-        record("repaint status");
-    }
-    void repaintWindow() override
-    {
-        record("repaint window");
-    }
-    void setBusyPointer(bool on) override
-    {
-        record(on ? "pointer busy" : "pointer default");
-    }
-    void focusBrowseSource() override
-    {
-        record("focus source");
-    }
-    void focusBrowseDestination() override
-    {
-        record("focus destination");
-    }
-    void openFolderPicker() override
-    {
-        record("picker");
-    }
+    QString numberText() const override { return number; }
+    QString sizeText() const override { return size; }
+    bool isSizeSelected() const override { return bySize; }
+    void setStatus(const QString& text) override { record("status=" + text); }
+    void repaintStatus() override { record("repaint status"); }
+    void repaintWindow() override { record("repaint window"); }
+    void setBusyPointer(bool on) override { record(on ? "pointer busy" : "pointer default"); }
+    void focusBrowseSource() override { record("focus source"); }
+    void focusBrowseDestination() override { record("focus destination"); }
+    void openFolderPicker() override { record("picker"); }
     platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
         platform::MessageButtons buttons, const QString& details) override
     {

@@ -9,11 +9,8 @@
 #include "splitjobfixture.h"
 
 #ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -28,38 +25,39 @@ constexpr qint64 chunkSize = 1310720;
 constexpr qint64 chunkLength = chunkSize + 1;
 const QStringList three = chunkNames("reportdoc", 3);
 
+// A split that ends in "Done"; `setup` runs once the source is written.
 struct SplitRow {
-    QString name;
-    qint64 length;
-    QString count, size, prefix;
-    Lengths chunks;
-    QString folderEnd = {};
-};
-
-// Refused before any file is written, with this error box.
-struct RefusalRow {
-    QString name;
-    qint64 length;
-    QString size, locale, text;
-};
-
-struct EntryRow {
-    PathStyle style;
-    QString source, destination;
-    QStringList events;
-    SplitOutcome outcome = SplitOutcome::Stopped;
-};
-
-enum class Setup { None, DestinationMissing, DestinationIsFile, SourceMissing, SourceIsFolder, FolderAtChunk2 };
-
-struct FailureRow {
-    Setup setup = Setup::None;
-    std::function<void(QFile& source)> change = {}; // while chunk 2 is being written
-    int shown = 0;                                  // chunks whose status line went up
-    int complete = 0;                               // chunk files left, each whole
-    QString cause;                                  // {source} and {out} stand for the job's paths
-    QString name = "report.doc", count = {}, size = "1.25";
+    QString name = "report.doc";
     qint64 length = 3000000;
+    QString count = {}, size = "1.25", prefix = "reportdoc";
+    Lengths chunks = {chunkLength, chunkLength, 378558};
+    std::function<void(Job&)> setup = {};
+    qint64 tmpfs = 0; // bytes of a tmpfs mounted at the destination
+};
+
+// A job that ends before "Done": the boxes and lines the user meets, the first
+// `whole` chunk files each holding its piece in full, and `left`: all else the
+// destination folder holds. A piece cut short is never left to pass for a whole one.
+struct StopRow {
+    QStringList events; // "{source}", "{dest}", "{out}": the job's paths
+    int whole = 0;
+    QStringList left = {};
+    std::function<void(Job&)> setup = {};
+    std::function<void(QFile& source)> atChunk2 = {}; // while chunk 2 is being written
+    SplitOutcome outcome = SplitOutcome::Failed;
+    QString name = "report.doc", count = {}, size = "1.25";
+    qint64 length = 3000000, chunkLength = 1310721;
+    qint64 tmpfs = 0; // bytes of a tmpfs at the destination, a disk that really fills up
+};
+
+// What the user meets on a floppy destination after the floppy question: `free` is
+// what the drive reports, one query each (-1: no disk).
+struct FloppyRow {
+    Lengths free = {};
+    QStringList events;
+    MessageAnswer answer = MessageAnswer::Yes; // to the floppy question
+    bool atFirstFloppyRoot = false;
+    bool withSource = true;
 };
 
 // A kernel copy that brings `missing` bytes fewer than asked (-1: half of them), and
@@ -70,54 +68,27 @@ struct KernelCopyRow {
     QString cause = {};
 };
 
-// What the user meets in turn on a floppy destination.
-enum class Step { Chunk1, Chunk2, Chunk3, NextDisk, LastDisk, LackOfSpace, Error, Done, Picker };
-
-struct FloppyRow {
-    Lengths free; // what the drive reports, one query each; -1: no disk
-    QList<Step> steps;
-    MessageAnswer answer = MessageAnswer::Yes; // to the floppy warning
-    bool atFirstFloppyRoot = false;
-};
-
-// `room` is what one file (a file-size limit) or the whole tmpfs may hold.
-// `othersFill` has another program fill the disk at the batch file.
-struct DiskFillRow {
-    bool tmpfs;
-    qint64 length;
-    int count;
-    qint64 room;
-    int complete;
-    QString cause;
-    bool othersFill = false;
-};
-
-// Exactly the chunk files of `names` before `complete` are left, each holding its
-// piece in full: a piece cut short is never left to pass for a whole one.
-void checkChunks(const Job& job, const QByteArray& source, qint64 length, const QStringList& names, int complete)
+QStringList refused(const QString& text)
 {
-    for (int k = 0; k < names.size(); ++k) {
-        const QString path = job.outFile(names[k]);
-        QVERIFY2(k < complete ? readFile(path) == source.mid(k * length, length) : !QFileInfo(path).isFile(),
-            qPrintable(names[k]));
-    }
+    return start() + QStringList {"[Error] " + text + " {error, OK}", "pointer default", "status="};
+}
+
+QString unsafe(const QString& name)
+{
+    return "The file name " + name
+        + " cannot be written into the re-assembly batch file. Rename the file and try again.";
 }
 
 // A name as the batch file quotes it: "%" doubled, é in the western OEM byte.
-QByteArray batchQuoted(const QString& name)
-{
-    return '"' + QString(name).replace("%", "%%").toLatin1().replace("\xE9", "\x82") + '"';
-}
-
 QByteArray lengthCheck(const QString& name, qint64 length)
 {
-    return "For %%F in (" + batchQuoted(name) + ") Do If not \"%%~zF\"==\"" + QByteArray::number(length)
-        + "\" Goto End\r\n";
+    const QByteArray quoted = QString(name).replace("%", "%%").toLatin1().replace("\xE9", "\x82");
+    return "For %%F in (\"" + quoted + "\") Do If not \"%%~zF\"==\"" + QByteArray::number(length) + "\" Goto End\r\n";
 }
 
 // Pages of `path` the system still holds unwritten, where the kernel can tell
 // (cachestat, Linux 6.5 and later; its number is the same on every architecture).
-std::optional<qint64> dirtyPages(const QString& path)
+qint64 dirtyPages([[maybe_unused]] const QString& path)
 {
 #ifdef Q_OS_LINUX
     constexpr long cachestat = 451;
@@ -130,20 +101,15 @@ std::optional<qint64> dirtyPages(const QString& path)
     QFile file(path);
     if (file.open(QIODevice::ReadOnly) && syscall(cachestat, file.handle(), &range, &stat, 0) == 0)
         return qint64(stat.dirty + stat.writeback);
-#else
-    Q_UNUSED(path);
 #endif
-    return std::nullopt;
+    return 0;
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(SplitRow)
-Q_DECLARE_METATYPE(RefusalRow)
-Q_DECLARE_METATYPE(FailureRow)
+Q_DECLARE_METATYPE(StopRow)
 Q_DECLARE_METATYPE(FloppyRow)
-Q_DECLARE_METATYPE(DiskFillRow)
-Q_DECLARE_METATYPE(EntryRow)
 Q_DECLARE_METATYPE(KernelCopyRow)
 
 class SplitJobTest : public QObject {
@@ -154,39 +120,81 @@ private slots:
     {
         QTest::addColumn<SplitRow>("row");
         const auto row = [](const char* tag, const SplitRow& row) { QTest::newRow(tag) << row; };
-        row("10,000,000 in 3", {"report.doc", 10000000, "3", {}, "reportdoc", {3333334, 3333334, 3333332}});
+        row("10,000,000 in 3", {.length = 10000000, .count = "3", .chunks = {3333334, 3333334, 3333332}});
         row("1.44 MB, blanks around",
-            {"report.doc", 10000000, {}, " 1.44 ", "reportdoc",
-                {1509950, 1509950, 1509950, 1509950, 1509950, 1509950, 940300}});
+            {.length = 10000000,
+                .size = " 1.44 ",
+                .chunks = {1509950, 1509950, 1509950, 1509950, 1509950, 1509950, 940300}});
         // 1.3 MB is 1,363,148.8 bytes: the chunk size is rounded down.
-        row("1.3 MB", {"report.doc", 3000000, {}, "1.3", "reportdoc", {1363149, 1363149, 273702}});
-        row("exactly the chunk size", {"report.doc", chunkSize, {}, "1.25", "reportdoc", {chunkSize}});
-        row("exact multiple of the chunk length",
-            {"report.doc", 2 * chunkLength, {}, "1.25", "reportdoc", {chunkLength, chunkLength}});
-        row("6 bytes in 4", {"data.bin", 6, "4", {}, "databin", {2, 2, 2}});
-        row("as many chunks as bytes, 4-letter name", {"data", 6, "6", {}, "ata", {2, 2, 2}});
-        row("99 bytes in 99, 4-character name", {"a.gz", 99, "99", {}, ".gz", Lengths(49, 2) << 1});
-        row("empty source by count", {"empty.txt", 0, "2", {}, "emptytxt", {0}});
-        row("README", {"README", 3000000, {}, "1.25", "REDME", {chunkLength, chunkLength, 378558}});
-#ifndef Q_OS_WIN // Windows names cannot end in a blank: there the path is trimmed (entryChecks)
-        // A POSIX name may end in a blank: the folder "out " is not "out".
-        row("folder name ending in a blank", {"x.doc", 5, "2", {}, "xdoc", {3, 2}, " "});
-#endif
-        row("spaces, percent, accent", {"my 100% café.doc", 5000, "2", {}, "my 100% cafédoc", {2501, 2499}});
+        row("1.3 MB", {.size = "1.3", .chunks = {1363149, 1363149, 273702}});
+        row("exactly the chunk size", {.length = chunkSize, .chunks = {chunkSize}});
+        row("exact multiple of the chunk length", {.length = 2 * chunkLength, .chunks = {chunkLength, chunkLength}});
+        row("6 bytes in 4", {.name = "data.bin", .length = 6, .count = "4", .prefix = "databin", .chunks = {2, 2, 2}});
+        row("as many chunks as bytes, 4-letter name",
+            {.name = "data", .length = 6, .count = "6", .prefix = "ata", .chunks = {2, 2, 2}});
+        row("99 bytes in 99, 4-character name",
+            {.name = "a.gz", .length = 99, .count = "99", .prefix = ".gz", .chunks = Lengths(49, 2) << 1});
+        row("empty source by count",
+            {.name = "empty.txt", .length = 0, .count = "2", .prefix = "emptytxt", .chunks = {0}});
+        row("README", {.name = "README", .prefix = "REDME"});
+        row("spaces, percent, accent",
+            {.name = "my 100% café.doc",
+                .length = 5000,
+                .count = "2",
+                .prefix = "my 100% cafédoc",
+                .chunks = {2501, 2499}});
         // The longest name whose batch file's draft name still fits 255 bytes.
-        row("245-character name", {QString(241, 'n') + ".doc", 10, "2", {}, QString(241, 'n') + "doc", {6, 4}});
+        row("245-character name",
+            {.name = QString(241, 'n') + ".doc",
+                .length = 10,
+                .count = "2",
+                .prefix = QString(241, 'n') + "doc",
+                .chunks = {6, 4}});
+#ifndef Q_OS_WIN // Windows names cannot end in a blank: there the path is trimmed (stops)
+        // A POSIX name may end in a blank: the folder "out " is not "out".
+        row("folder name ending in a blank",
+            {.setup = [](Job& job) { QVERIFY(QDir().mkpath(job.destination = job.out += " ")); }});
+#endif
+        // An earlier, longer job left a longer file under a chunk's name, a hard link
+        // and a symbolic link to the source sit at the names of another chunk and of the
+        // batch file, and a dangling link at a third: every file is replaced whole, and
+        // nothing is written through a link.
+        row("replaces what had the names", {.setup = [](Job& job) {
+            QVERIFY(writeFile(job.outFile("reportdoc.1"), QByteArray(2000000, 'X')));
+#ifdef Q_OS_LINUX // hard links, and symbolic links without the rights Windows asks for them
+            QVERIFY(::link(QFile::encodeName(job.source), QFile::encodeName(job.outFile("reportdoc.2"))) == 0);
+            QVERIFY(QFile::link(job.source, job.outFile("reportdoc.bat")));
+            QVERIFY(QFile::link(job.tmp.filePath("nowhere"), job.outFile("reportdoc.3")));
+#endif
+            job.onEvent = [&job](const QString&) { QVERIFY(!QFileInfo::exists(job.tmp.filePath("nowhere"))); };
+        }});
+        // "Done" on a stick means the files are on it; a fixed disk is left to the system.
+        row("removable medium", {.setup = [](Job& job) {
+            job.volumes.removables = {job.out};
+            job.onEvent = [&job](const QString& event) {
+                for (const QString& name : event.startsWith("[Done]") ? entriesOf(job.out) : QStringList())
+                    QVERIFY2(dirtyPages(job.outFile(name)) == 0, qPrintable(name + " still in memory at Done"));
+            };
+        }});
+#ifdef Q_OS_LINUX // the kernel's file-to-file copy, and the tmpfs, are Linux's
+        row("to a tmpfs, another file system", {.count = "2", .chunks = {1500001, 1499999}, .tmpfs = 8 << 20});
+#endif
     }
 
     void splits()
     {
         QFETCH(SplitRow, row);
         Job job;
-        QVERIFY(QDir().mkpath(job.destination = job.out += row.folderEnd));
+        if (row.tmpfs && !job.mountTmpfs(row.tmpfs))
+            QSKIP("this machine does not let the suite mount a tmpfs");
         const QByteArray source = job.makeSource(row.name, row.length);
         job.splitBy(row.count, row.size);
+        if (row.setup)
+            row.setup(job);
         const QStringList names = chunkNames(row.prefix, int(row.chunks.size()));
+        const QStringList expected = job.expanded(start() + processing(names) + finish(row.prefix, row.name));
         QCOMPARE(job.run(), SplitOutcome::Done);
-        QCOMPARE(job.events, start(job.source, job.out) + processing(names) + finish(row.prefix, row.name));
+        QCOMPARE(job.events, expected);
         QStringList files = names + QStringList {row.prefix + ".bat"};
         files.sort();
         QCOMPARE(entriesOf(job.out), files);
@@ -199,282 +207,271 @@ private slots:
         }
         QVERIFY(joined == source); // re-assembled by concatenation
         QVERIFY(batch.contains(lengthCheck(row.name, row.length)));
+        QVERIFY(readFile(job.source) == source);
         QVERIFY(job.volumes.queries.isEmpty()); // no free-space check off a floppy
     }
 
-    void refusals_data()
+    // Refusals come before any file is written, with the hourglass up while the box
+    // is shown; every failure is the error report with its cause, and leaves no batch
+    // file and no chunk file but the whole ones written before it.
+    void stops_data()
     {
-        QTest::addColumn<RefusalRow>("row");
+        QTest::addColumn<StopRow>("row");
+        const auto row = [](const char* tag, const StopRow& row) { QTest::newRow(tag) << row; };
         const auto tooSmall = [](const QString& megabytes) {
-            return "The file size of report.doc is less than " + megabytes
-                + " MegaBytes. Hence cannot be "
-                  "splitted.\r\nThis is because, you can store the orginal file on to the floppy without splitting "
-                  "it up.";
+            return refused("The file size of report.doc is less than " + megabytes
+                + " MegaBytes. Hence cannot be splitted.\r\nThis is because, you can store the orginal file on to the floppy without splitting it up.");
         };
-        const auto row = [](const char* tag, const RefusalRow& row) { QTest::newRow(tag) << row; };
+        // The error report after the status lines of the first `shown` chunks.
+        const auto failed = [](int shown, const QString& cause) {
+            return start() + processing(chunkNames("reportdoc", shown)) + failure(cause);
+        };
+        const auto in = [](const char* locale) { return [=](Job& job) { job.locale = QLocale(locale); }; };
+        using enum SplitOutcome;
         // The size as the user's locale writes it.
-        row("1.25 MB, one byte short", {"report.doc", chunkSize - 1, "1.25", "en_US", tooSmall("1.25")});
-        row("1.44 MB, one byte short", {"report.doc", 1509948, "1.44", "en_US", tooSmall("1.4399995803833")});
-        row("German 1,25", {"report.doc", 5, "1,25", "de_DE", tooSmall("1,25")});
-        row("1024 MB, no digit grouping", {"report.doc", 5, "1024", "en_US", tooSmall("1024")});
+        row("1.25 MB, one byte short",
+            {.events = tooSmall("1.25"), .setup = in("en_US"), .outcome = Stopped, .length = chunkSize - 1});
+        row("1.44 MB, one byte short",
+            {.events = tooSmall("1.4399995803833"),
+                .setup = in("en_US"),
+                .outcome = Stopped,
+                .size = "1.44",
+                .length = 1509948});
+        row("German 1,25",
+            {.events = tooSmall("1,25"), .setup = in("de_DE"), .outcome = Stopped, .size = "1,25", .length = 5});
+        row("1024 MB, no digit grouping",
+            {.events = tooSmall("1024"), .setup = in("en_US"), .outcome = Stopped, .size = "1024", .length = 5});
         // Names the batch file could not carry safely, each for its own reason.
-        QStringList unsafe {"a?b.doc", "NULx.ab", "CON x.ab", "CONOUT$", "Ø.doc"};
-#ifndef Q_OS_WIN // there a blank at the end of a path is trimmed (entryChecks)
-        unsafe << "twin.doc ";
+        QStringList unsafeNames {"a?b.doc", "NULx.ab", "CON x.ab", "CONOUT$", "Ø.doc"};
+#ifndef Q_OS_WIN // there a blank at the end of a path is trimmed
+        unsafeNames << "twin.doc ";
 #endif
-        for (const QString& name : unsafe)
-            row(qPrintable("unsafe name " + name),
-                {name, 3000000, "1.25", "en_US",
-                    "The file name " + name
-                        + " cannot be written into the re-assembly batch file. Rename the file "
-                          "and try again."});
-    }
-
-    // The hourglass stays up while the box is shown; nothing is written.
-    void refusals()
-    {
-        QFETCH(RefusalRow, row);
-        Job job;
-        job.locale = QLocale(row.locale);
-        job.makeSource(row.name, row.length);
-        job.size = row.size;
-        QCOMPARE(job.run(), SplitOutcome::Stopped);
-        const QStringList refused {"[Error] " + row.text + " {error, OK}", "pointer default", "status="};
-        QCOMPARE(job.events, start(job.source, job.out) + refused);
-        QCOMPARE(entriesOf(job.out), QStringList());
-    }
-
-    // The entry checks end the job before the hourglass; only an empty text is
-    // missing, so a text of blanks goes on, to be refused as a name Windows cannot hold.
-    void entryChecks_data()
-    {
-        QTest::addColumn<EntryRow>("row");
-        const auto row = [](const char* tag, const EntryRow& row) { QTest::newRow(tag) << row; };
-        const QString noSource = "[Source file missing] Please specify a source file name before proceeding "
-                                 "to this step. {warning, OK}";
-        const QString noDestination = "[Destination folder missing] Please specify a destination folder before "
-                                      "proceeding to this step. {warning, OK}";
-        row("no source", {PathStyle::Posix, "", "/tmp", {noSource, "focus source"}});
+        for (const QString& name : unsafeNames)
+            row(qPrintable("unsafe name " + name), {.events = refused(unsafe(name)), .outcome = Stopped, .name = name});
+        // The entry checks end the job before the hourglass; only an empty text is
+        // missing, so a text of blanks goes on, to be refused as a name Windows cannot hold.
+        const auto paths = [](PathStyle style, const QString& source, const QString& destination) {
+            return [=](Job& job) { job.volumes.style = style, job.source = source, job.destination = destination; };
+        };
+        const QString noSource
+            = "[Source file missing] Please specify a source file name before proceeding to this step. {warning, OK}";
+        const QString noDestination
+            = "[Destination folder missing] Please specify a destination folder before proceeding to this step. {warning, OK}";
+        row("no source",
+            {.events = {noSource, "focus source"}, .setup = paths(PathStyle::Posix, "", "/tmp"), .outcome = Stopped});
         row("no destination",
-            {PathStyle::Posix, "/tmp/x.doc", "", {"source=/tmp/x.doc", noDestination, "focus destination"}});
+            {.events = {"source=/tmp/x.doc", noDestination, "focus destination"},
+                .setup = paths(PathStyle::Posix, "/tmp/x.doc", ""),
+                .outcome = Stopped});
         row("blanks",
-            {PathStyle::Posix, "  ", " ",
-                start("  ", " ")
-                    + QStringList {
-                        "[Error] The file name    cannot "
-                        "be written into the re-assembly batch file. Rename the file and try again. {error, OK}",
-                        "pointer default", "status="}});
+            {.events = refused(unsafe("  ")), .setup = paths(PathStyle::Posix, "  ", " "), .outcome = Stopped});
         // Windows names cannot end in a blank: there the blanks around both paths go.
+        const QString noFolder = systemReason("No such file or directory", 3),
+                      noFile = systemReason("No such file or directory", 2);
         row("Windows trims both paths",
-            {PathStyle::Windows, "  C:\\x\\report.doc ", " D:\\out  ",
-                start("C:\\x\\report.doc", "D:\\out")
-                    + failure("Cannot read C:\\x\\report.doc: " + systemReason("No such file or directory", 3)),
-                SplitOutcome::Failed});
-    }
-
-    void entryChecks()
-    {
-        QFETCH(EntryRow, row);
-        Job job;
-        job.volumes.style = row.style;
-        job.source = row.source;
-        job.destination = row.destination;
-        QCOMPARE(job.run(), row.outcome);
-        QCOMPARE(job.events, row.events);
-        QVERIFY(entriesOf(job.out).isEmpty());
-    }
-
-    // Every failure is the error report with its cause: no batch file, and no chunk
-    // file but the whole ones written before the failure.
-    void failures_data()
-    {
-        QTest::addColumn<FailureRow>("row");
-        const auto row = [](const char* tag, const FailureRow& row) { QTest::newRow(tag) << row; };
-        const QString changed = "{source} changed while it was being split.";
+            {.events = start("C:\\x\\report.doc", "D:\\out") + failure("Cannot read C:\\x\\report.doc: " + noFolder),
+                .setup = paths(PathStyle::Windows, "  C:\\x\\report.doc ", " D:\\out  ")});
         // Windows error 3: the path is not found; 2: the file is not.
         row("destination folder missing",
-            {Setup::DestinationMissing, {}, 1, 0,
-                "Cannot create {out}/no folder/reportdoc.1: " + systemReason("No such file or directory", 3)});
+            {.events = failed(1, "Cannot create {dest}/reportdoc.1: " + noFolder),
+                .setup = [](Job& job) { job.destination = job.outFile("none"); }});
         row("destination is a file",
-            {Setup::DestinationIsFile, {}, 1, 0,
-                "Cannot create {out}/file/reportdoc.1: " + systemReason("Not a directory", 3)});
-        row("source missing",
-            {Setup::SourceMissing, {}, 0, 0, "Cannot read {source}: " + systemReason("No such file or directory", 2)});
-        row("source is a folder", {Setup::SourceIsFolder, {}, 0, 0, "{source} is not a file."});
-        row("name of three characters", {{}, {}, 0, 0, "The file name a.b is shorter than four characters.", "a.b"});
+            {.events = failed(1, "Cannot create {dest}/reportdoc.1: " + systemReason("Not a directory", 3)),
+                .left = {"file"},
+                .setup = [](Job& job) { QVERIFY(writeFile(job.destination = job.outFile("file"), "x")); }});
+        const auto removeSource = [](Job& job) { QVERIFY(QFile::remove(job.source)); };
+        const auto folderAsSource = [](Job& job) { QVERIFY(QFile::remove(job.source) && QDir().mkpath(job.source)); };
+        row("source missing", {.events = failed(0, "Cannot read {source}: " + noFile), .setup = removeSource});
+        row("source is a folder", {.events = failed(0, "{source} is not a file."), .setup = folderAsSource});
+        row("name of three characters",
+            {.events = failed(0, "The file name a.b is shorter than four characters."), .name = "a.b"});
         row("more than 32,766 chunks",
-            {{}, {}, 0, 0, "The split would need more than 32766 chunk files.", "report.doc", "100000"});
-        row("size inf", {{}, {}, 0, 0, "\"inf\" is not a number.", "report.doc", {}, "inf"});
-        row("size nan", {{}, {}, 0, 0, "\"nan\" is not a number.", "report.doc", {}, "nan"});
+            {.events = failed(0, "The split would need more than 32766 chunk files."), .count = "100000"});
+        row("size inf", {.events = failed(0, "\"inf\" is not a number."), .size = "inf"});
+        row("size nan", {.events = failed(0, "\"nan\" is not a number."), .size = "nan"});
         // Values the fields never let through still end in the report, never in a crash.
-        const QString unusable = "\"%1\" gives no usable chunk size.";
-        row("count 0", {{}, {}, 0, 0, unusable.arg("0"), "report.doc", "0"});
-        row("size -1", {{}, {}, 0, 0, unusable.arg("-1"), "report.doc", {}, "-1"});
-        row("size 1e300", {{}, {}, 0, 0, unusable.arg("1e300"), "report.doc", {}, "1e300"});
-        row("a folder has chunk 2's name",
-            {Setup::FolderAtChunk2, {}, 2, 1, "Cannot create {out}/reportdoc.2: A folder has that name"});
+        row("count 0", {.events = failed(0, "\"0\" gives no usable chunk size."), .count = "0"});
+        row("size -1", {.events = failed(0, "\"-1\" gives no usable chunk size."), .size = "-1"});
+        row("size 1e300", {.events = failed(0, "\"1e300\" gives no usable chunk size."), .size = "1e300"});
+        // Split v1 of a file, then an edited v2 of the same length into the same folder,
+        // which fails halfway (a folder is in the way of chunk 2): v1's batch file would
+        // join v2's first chunk with v1's last.
+        row("a folder has chunk 2's name, after an earlier job",
+            {.events = failed(2, "Cannot create {out}/reportdoc.2: A folder has that name"),
+                .whole = 1,
+                .left = {"reportdoc.2", "reportdoc.3"},
+                .setup = [](Job& job) {
+                    QCOMPARE(job.run(), Done);
+                    QFile source(job.source);
+                    QVERIFY(source.open(QIODevice::ReadWrite) && source.write("v2") == 2);
+                    QVERIFY(QFile::remove(job.outFile("reportdoc.2")) && QDir().mkpath(job.outFile("reportdoc.2")));
+                    job.events.clear();
+                }});
         // The batch file's draft name would pass 255 bytes; so would a 253-byte name's batch file.
-        for (const int length : {246, 253})
+        for (const int length : {246, 253}) {
+            const QString stem = QString(length - 4, 'n');
             row(qPrintable(QString::number(length) + "-character name"),
-                {{}, {}, 0, 0, "The name " + QString(length - 4, 'n') + "doc.bat is too long for a file in {out}.",
-                    QString(length - 4, 'n') + ".doc"});
+                {.events = failed(0, "The name " + stem + "doc.bat is too long for a file in {out}."),
+                    .name = stem + ".doc"});
+        }
+#ifdef Q_OS_UNIX // QFile makes shortcuts on Windows, not symbolic links
+        // A source that leads, through a link, to a file the job would replace is refused
+        // before anything is written: replacing it would destroy the source.
+        for (const QString name : {"reportdoc.2", "reportdoc.bat"}) {
+            const auto leadsThere = [=](Job& job) {
+                QVERIFY(QFile::rename(job.source, job.outFile(name)) && QFile::link(job.outFile(name), job.source));
+            };
+            row(qPrintable("the source leads to " + name),
+                {.events
+                    = failed(0, "The split would write over the source file: {source} leads to {out}/" + name + "."),
+                    .left = {name},
+                    .setup = leadsThere});
+        }
+#endif
 #ifdef Q_OS_LINUX
         // Windows keeps other writers out of the source for the length of the job.
+        const auto changed = [&](int shown) { return failed(shown, "{source} changed while it was being split."); };
         const auto resizeTo = [](qint64 length) { return [=](QFile& source) { QVERIFY(source.resize(length)); }; };
         row("source vanishes, though readable while open",
-            {{}, [](QFile& source) { QVERIFY(source.remove()); }, 3, 3, changed});
-        row("source shrinks inside chunk 2", {{}, resizeTo(chunkLength + 500000), 2, 1, changed});
+            {.events = changed(3), .whole = 3, .atChunk2 = [](QFile& source) { QVERIFY(source.remove()); }});
+        row("source shrinks inside chunk 2",
+            {.events = changed(2), .whole = 1, .atChunk2 = resizeTo(chunkLength + 500000)});
         // A short last chunk is read before its status line goes up.
         row("source one byte shorter in a short last chunk",
-            {{}, resizeTo(2 * chunkLength + 999), 2, 2, changed, "report.doc", {}, "1.25", 2 * chunkLength + 1000});
-        row("source grows by one byte", {{}, resizeTo(3000001), 3, 3, changed});
+            {.events = changed(2),
+                .whole = 2,
+                .atChunk2 = resizeTo(2 * chunkLength + 999),
+                .length = 2 * chunkLength + 1000});
+        row("source grows by one byte", {.events = changed(3), .whole = 3, .atChunk2 = resizeTo(3000001)});
         // Its length and time put back afterwards, as touch -r and rsync --inplace -t do.
-        row("source rewritten in place, its time put back",
-            {{},
-                [](QFile& source) {
-                    const QDateTime modified = QFileInfo(source).lastModified();
-                    QVERIFY(source.open(QIODevice::ReadWrite) && source.write("x") == 1);
-                    source.close(); // before its time is set, or the close would set it again
-                    QVERIFY(source.open(QIODevice::ReadWrite)
-                        && source.setFileTime(modified, QFileDevice::FileModificationTime));
-                },
-                3, 3, changed});
+        const auto rewrite = [](QFile& source) {
+            const QDateTime modified = QFileInfo(source).lastModified();
+            QVERIFY(source.open(QIODevice::ReadWrite) && source.write("x") == 1);
+            source.close(); // before its time is set, or the close would set it again
+            QVERIFY(
+                source.open(QIODevice::ReadWrite) && source.setFileTime(modified, QFileDevice::FileModificationTime));
+        };
+        row("source rewritten in place, its time put back", {.events = changed(3), .whole = 3, .atChunk2 = rewrite});
         // No watch for writes sees a memory map; the time the writer leaves tells.
-        row("source written through a memory map",
-            {{},
-                [](QFile& source) {
-                    struct stat status;
-                    QVERIFY(source.open(QIODevice::ReadWrite) && ::fstat(source.handle(), &status) == 0);
-                    uchar* const bytes = source.map(0, 1);
-                    QVERIFY(bytes && (bytes[0] ^= 1, source.unmap(bytes)));
-                    // The clock may not have moved on since the source was written. Setting
-                    // both times at once is no write either; setting one alone would count as one.
-                    const timespec later[] {{status.st_atim.tv_sec + 60, 0}, { status.st_mtim.tv_sec + 60, 0 }};
-                    QVERIFY(::futimens(source.handle(), later) == 0);
-                },
-                3, 3, changed});
+        const auto map = [](QFile& source) {
+            struct stat status;
+            QVERIFY(source.open(QIODevice::ReadWrite) && ::fstat(source.handle(), &status) == 0);
+            uchar* const bytes = source.map(0, 1);
+            QVERIFY(bytes && (bytes[0] ^= 1, source.unmap(bytes)));
+            // The clock may not have moved on since the source was written. Setting
+            // both times at once is no write either; setting one alone would count as one.
+            const timespec later[] {{status.st_atim.tv_sec + 60, 0}, {status.st_mtim.tv_sec + 60, 0}};
+            QVERIFY(::futimens(source.handle(), later) == 0);
+        };
+        row("source written through a memory map", {.events = changed(3), .whole = 3, .atChunk2 = map});
+        // A disk that fills up, with the kernel's own write failure, where the suite may
+        // mount a tmpfs (as root, as in CI). The chunk being written is removed; chunks
+        // of at most a page are written by hand.
+        row("tmpfs of a page, written by hand",
+            {.events = failed(2, "Cannot write {out}/reportdoc.2: No space left on device"),
+                .whole = 1,
+                .count = "2",
+                .length = 6000,
+                .chunkLength = 3001,
+                .tmpfs = 4096});
+        row("4 MiB tmpfs, fourth chunk",
+            {.events = failed(4, "Cannot write {out}/reportdoc.4: No space left on device"),
+                .whole = 3,
+                .count = "8",
+                .length = 10000000,
+                .chunkLength = 1250001,
+                .tmpfs = 4 << 20});
+        // Another program fills the disk just before the batch file is written, all but
+        // one page, so that a longer batch file is cut short: no batch file stays,
+        // neither cut short nor as a draft.
+        const auto fillAtBatchFile = [](Job& job) {
+            job.onEvent = [&job](const QString& event) {
+                if (event.endsWith("Processing reportdoc.bat"))
+                    QVERIFY(writeFile(
+                        job.outFile("filler"), QByteArray(QStorageInfo(job.out).bytesAvailable() - 4096, 'f')));
+            };
+        };
+        const QStringList atBatchFile = start() + processing(chunkNames("reportdoc", 60))
+            + finish("reportdoc", "report.doc").mid(0, 2)
+            + failure("Cannot write {out}/reportdoc.bat: No space left on device");
+        row("tmpfs full halfway through the batch file",
+            {.events = atBatchFile,
+                .whole = 60,
+                .left = {"filler"},
+                .setup = fillAtBatchFile,
+                .count = "60",
+                .chunkLength = 50001,
+                .tmpfs = 8 << 20});
 #endif
     }
-
-    void failures()
+    void stops()
     {
-        QFETCH(FailureRow, row);
+        QFETCH(StopRow, row);
         Job job;
-        const QByteArray source = job.makeSource(row.name, row.length);
+        if (row.tmpfs && !job.mountTmpfs(row.tmpfs))
+            QSKIP("this machine does not let the suite mount a tmpfs");
+        job.makeSource(row.name, row.length);
         job.splitBy(row.count, row.size);
-        if (row.setup == Setup::DestinationMissing || row.setup == Setup::DestinationIsFile)
-            job.destination = job.outFile(row.setup == Setup::DestinationMissing ? "no folder" : "file");
-        QVERIFY(row.setup != Setup::DestinationIsFile || writeFile(job.destination, "x"));
-        QVERIFY(row.setup != Setup::FolderAtChunk2 || QDir().mkpath(job.outFile("reportdoc.2")));
-        if (row.setup == Setup::SourceMissing || row.setup == Setup::SourceIsFolder)
-            QVERIFY(QFile::remove(job.source) && (row.setup == Setup::SourceMissing || QDir().mkpath(job.source)));
-        job.onEvent = [&](const QString& event) {
-            QFile file(job.source);
-            if (row.change && event.endsWith("Processing reportdoc.2"))
-                row.change(file);
-        };
-        QCOMPARE(job.run(), SplitOutcome::Failed);
-        const QString cause
-            = QDir::toNativeSeparators(QString(row.cause).replace("{source}", job.source).replace("{out}", job.out));
-        QCOMPARE(job.events, start(job.source, job.destination) + processing(three.mid(0, row.shown)) + failure(cause));
-        const bool inTheWay = row.setup == Setup::DestinationIsFile || row.setup == Setup::FolderAtChunk2;
-        QCOMPARE(entriesOf(job.out).size(), row.complete + inTheWay);
-        checkChunks(job, source, chunkLength, three, row.complete);
-    }
-
-    // An earlier, longer job left a longer file under a chunk's name, a hard link and a
-    // symbolic link to the source sit at the names of another chunk and of the batch
-    // file, and a dangling link at a third: every file is replaced whole, nothing is
-    // written through a link, and the source stays as it was.
-    void replacesWhatHadTheNames()
-    {
-        Job job;
-        const QByteArray source = job.makeSource("report.doc", 3000000);
-        QVERIFY(writeFile(job.outFile("reportdoc.1"), QByteArray(2000000, 'X')));
-#ifdef Q_OS_LINUX // hard links, and symbolic links without the rights Windows asks for them
-        QVERIFY(::link(QFile::encodeName(job.source), QFile::encodeName(job.outFile("reportdoc.2"))) == 0);
-        QVERIFY(QFile::link(job.source, job.outFile("reportdoc.bat")));
-        QVERIFY(QFile::link(job.tmp.filePath("nowhere"), job.outFile("reportdoc.3")));
-#endif
-        QCOMPARE(job.run(), SplitOutcome::Done);
-        QVERIFY(readFile(job.source) == source);
-        QVERIFY(!QFileInfo::exists(job.tmp.filePath("nowhere")));
-        checkChunks(job, source, chunkLength, three, 3);
-        QVERIFY(readFile(job.outFile("reportdoc.bat")).startsWith("Pushd \"%~dp0\"\r\nFor %%F in (\"reportdoc.1\")"));
-    }
-
-    // A source that leads, through a link, to a file the job would replace is refused
-    // before anything is written: replacing it would destroy the source.
-    void refusesToWriteOverTheSource_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("chunk 2") << "reportdoc.2";
-        QTest::newRow("the batch file") << "reportdoc.bat";
-    }
-
-    void refusesToWriteOverTheSource()
-    {
-        QFETCH(QString, name);
-#ifndef Q_OS_UNIX
-        QSKIP("QFile makes shortcuts on Windows, not symbolic links");
-#endif
-        Job job;
-        const QByteArray source = job.makeSource("report.doc", 3000000);
-        QVERIFY(QFile::rename(job.source, job.outFile(name)) && QFile::link(job.outFile(name), job.source));
-        QCOMPARE(job.run(), SplitOutcome::Failed);
-        QCOMPARE(job.events,
-            start(job.source, job.out)
-                + failure("The split would write over the source file: " + job.source + " leads to " + job.outFile(name)
-                    + "."));
-        QCOMPARE(entriesOf(job.out), QStringList(name));
-        QVERIFY(readFile(job.source) == source);
-    }
-
-    // Split v1 of a file, then an edited v2 of the same length into the same folder,
-    // which fails halfway (a folder is in the way of chunk 2): v1's batch file would
-    // join v2's first chunk with v1's last.
-    void failureLeavesNoBatchFileOfAnEarlierJob()
-    {
-        Job job;
-        const QByteArray v1 = job.makeSource("report.doc", 3000000);
-        QCOMPARE(job.run(), SplitOutcome::Done);
-        const QByteArray v2 = randomBytes(3000000, 8);
-        QVERIFY(writeFile(job.source, v2));
-        job.onEvent = [&](const QString& event) {
-            if (event.endsWith("Processing reportdoc.2"))
-                QVERIFY(QFile::remove(job.outFile("reportdoc.2")) && QDir().mkpath(job.outFile("reportdoc.2")));
-        };
-        QCOMPARE(job.run(), SplitOutcome::Failed);
-        QCOMPARE(entriesOf(job.out), QStringList({"reportdoc.1", "reportdoc.2", "reportdoc.3"}));
-        QVERIFY(readFile(job.outFile("reportdoc.1")) == v2.first(chunkLength));
-        QVERIFY(readFile(job.outFile("reportdoc.3")) == v1.sliced(2 * chunkLength));
+        if (row.setup)
+            row.setup(job);
+        const QByteArray source = readFile(job.source);
+        const QStringList expected = job.expanded(row.events);
+        if (row.atChunk2) {
+            job.onEvent = [&](const QString& event) {
+                QFile file(job.source);
+                if (event.endsWith("Processing reportdoc.2"))
+                    row.atChunk2(file);
+            };
+        }
+        QCOMPARE(job.run(), row.outcome);
+        QCOMPARE(job.events, expected);
+        const QStringList whole = chunkNames("reportdoc", row.whole);
+        QStringList left = whole + row.left;
+        left.sort();
+        QCOMPARE(entriesOf(job.out), left);
+        for (int k = 0; k < row.whole; ++k)
+            QVERIFY2(readFile(job.outFile(whole[k])) == source.mid(k * row.chunkLength, row.chunkLength),
+                qPrintable(whole[k]));
+        QVERIFY(row.atChunk2 || readFile(job.source) == source);
     }
 
     // 3,000,000 bytes to a folder that counts as a floppy drive. The drive reports free
-    // space from the script, one entry a query, so each check must ask afresh; -1 is
-    // no disk. Each next-disk prompt is answered by changing the disk, and the chunks
-    // on the disk taken out must have reached it.
+    // space from the script, one entry a query, so each check must ask afresh. Each
+    // next-disk prompt is answered by changing the disk, and the chunks on the disk
+    // taken out must have reached it.
     void floppy_data()
     {
         QTest::addColumn<FloppyRow>("row");
         const qint64 disk = 1457664, afterOne = disk - chunkLength, last = 378558; // disk: an empty 1.44 MB one
-        using enum Step;
-        const QList<Step> threeDisks {Chunk1, NextDisk, Chunk2, NextDisk, Chunk3, Done};
+        const QStringList one = processing({three[0]}), two = processing({three[1]}), end = processing({three[2]}),
+                          next = seen({"pointer default", "Enter next floppy", "pointer busy"}),
+                          lastDisk = seen({"pointer default", "Enter last floppy", "pointer busy"}),
+                          done = finish("reportdoc", "report.doc"),
+                          notReady = failure("The free space of {out} cannot be read: the drive is not ready.");
         const auto row = [](const char* tag, const FloppyRow& row) { QTest::newRow(tag) << row; };
-        row("No: only the picker, even with no source", {{}, {Picker}, MessageAnswer::No});
-        row("first check, free = chunk size", {{chunkSize}, {LackOfSpace}});
-        row("first check, one byte more", {{chunkSize + 1, disk, disk, disk}, {Chunk1, Chunk2, Chunk3, Done}});
-        row("three empty disks", {{disk, afterOne, disk, afterOne, disk, disk}, threeDisks});
+        row("No: only the picker, even with no source",
+            {.events = {"picker"}, .answer = MessageAnswer::No, .withSource = false});
+        row("first check, free = chunk size",
+            {.free = {chunkSize}, .events = start() + seen({"Lack of space", "pointer default", "picker", "status="})});
+        row("first check, one byte more",
+            {.free = {chunkSize + 1, disk, disk, disk}, .events = start() + one + two + end + done});
+        row("three empty disks",
+            {.free = {disk, afterOne, disk, afterOne, disk, disk},
+                .events = start() + one + next + two + next + end + done});
         row("three disks, to the root of the first floppy drive",
-            {{disk, afterOne, disk, afterOne, disk, disk}, threeDisks, MessageAnswer::Yes, true});
+            {.free = {disk, afterOne, disk, afterOne, disk, disk},
+                .events = start() + one + next + two + next + end + done,
+                .atFirstFloppyRoot = true});
         row("after a chunk, free space equal to the chunk size",
-            {{disk, chunkSize, chunkSize + 1, disk, disk}, {Chunk1, NextDisk, Chunk2, Chunk3, Done}});
+            {.free = {disk, chunkSize, chunkSize + 1, disk, disk}, .events = start() + one + next + two + end + done});
         row("OK without changing the disk prompts again",
-            {{disk, 1000, 1000, 1000, disk, disk, disk}, {Chunk1, NextDisk, NextDisk, NextDisk, Chunk2, Chunk3, Done}});
+            {.free = {disk, 1000, 1000, 1000, disk, disk, disk},
+                .events = start() + one + next + next + next + two + end + done});
         row("last disk one byte short, twice",
-            {{disk, disk, disk, last - 1, last - 1, last}, {Chunk1, Chunk2, LastDisk, LastDisk, Chunk3, Done}});
-        row("no disk at the first check", {{-1}, {Error}});
-        row("OK with no disk in", {{disk, 1000, -1}, {Chunk1, NextDisk, Error}});
+            {.free = {disk, disk, disk, last - 1, last - 1, last},
+                .events = start() + one + two + lastDisk + lastDisk + end + done});
+        row("no disk at the first check", {.free = {-1}, .events = start() + notReady});
+        row("OK with no disk in", {.free = {disk, 1000, -1}, .events = start() + one + next + notReady});
     }
 
     void floppy()
@@ -482,139 +479,35 @@ private slots:
         QFETCH(FloppyRow, row);
         Job job;
         const QByteArray source = job.makeSource("report.doc", 3000000);
+        job.source = row.withSource ? job.source : QString();
         job.volumes.floppies = {job.out};
         for (const qint64 bytes : row.free)
             job.volumes.freeSpaceScript << (bytes < 0 ? std::nullopt : std::optional<qint64>(bytes));
         job.volumes.firstFloppyRoot = row.atFirstFloppyRoot ? job.out : QString();
         job.answer = row.answer;
-        const bool declined = row.answer == MessageAnswer::No;
-        job.source = declined ? QString() : job.source;
         QStringList removed; // the chunk files taken away on earlier disks
         QByteArray joined;
         job.onEvent = [&](const QString& event) {
             for (const QString& name : event.startsWith("[Enter next") ? entriesOf(job.out) : QStringList()) {
                 removed << name;
                 joined += readFile(job.outFile(name));
-                QVERIFY2(dirtyPages(job.outFile(name)).value_or(0) == 0, "a chunk still in memory at the prompt");
+                QVERIFY2(dirtyPages(job.outFile(name)) == 0, "a chunk still in memory at the prompt");
                 QVERIFY(QFile::remove(job.outFile(name)));
             }
         };
+        const QStringList expected = job.expanded(seen({"Suggestion"}) + row.events);
         job.run();
-
-        const QHash<Step, QStringList> events {{Step::Chunk1, processing({three[0]})},
-            {Step::Chunk2, processing({three[1]})}, {Step::Chunk3, processing({three[2]})},
-            {Step::NextDisk, seen({"pointer default", "Enter next floppy", "pointer busy"})},
-            {Step::LastDisk, seen({"pointer default", "Enter last floppy", "pointer busy"})},
-            {Step::LackOfSpace, seen({"Lack of space", "pointer default", "picker", "status="})},
-            {Step::Error, failure("The free space of " + job.out + " cannot be read: the drive is not ready.")},
-            {Step::Done, finish("reportdoc", "report.doc")}, {Step::Picker, {"picker"}}};
-        QStringList expected = seen({"Suggestion"}) + (declined ? QStringList() : start(job.source, job.out));
-        for (const Step step : row.steps)
-            expected += events.value(step);
         QCOMPARE(job.events, expected);
         QCOMPARE(job.volumes.queries, QStringList(row.free.size(), job.out));
-        const bool done = row.steps.last() == Step::Done;
-        const auto chunks
-            = std::count_if(row.steps.begin(), row.steps.end(), [](Step step) { return step <= Step::Chunk3; });
+        // Every chunk whose name went up is on a disk, and the batch file after "Done".
+        const bool done = row.events.contains("status=The split operation has been completed.");
+        const auto chunks = row.events.filter("in progress...Processing").size();
         QCOMPARE(removed + entriesOf(job.out), three.mid(0, chunks) + QStringList(done, "reportdoc.bat"));
         for (const QString& name : three)
             joined += readFile(job.outFile(name));
         QVERIFY(!done || joined == source);
-        const QByteArray batch = readFile(job.outFile("reportdoc.bat"));
-        QCOMPARE(batch.contains("Del \"reportdoc.bat\""), done && !row.atFirstFloppyRoot);
-    }
-
-    // "Done" on a stick means the files are on it; a fixed disk is left to the system.
-    void removableMediaHoldEverythingAtDone()
-    {
-        Job job;
-        job.makeSource("report.doc", 3000000);
-        job.volumes.removables = {job.out};
-        QStringList dirty;
-        job.onEvent = [&](const QString& event) {
-            for (const QString& name : event.startsWith("[Done]") ? entriesOf(job.out) : QStringList())
-                dirty << name + ' ' + QString::number(dirtyPages(job.outFile(name)).value_or(0));
-        };
-        QCOMPARE(job.run(), SplitOutcome::Done);
-        QCOMPARE(dirty, (QStringList {"reportdoc.1 0", "reportdoc.2 0", "reportdoc.3 0", "reportdoc.bat 0"}));
-    }
-
-    // A disk that fills up, with the kernel's own write failure: a small tmpfs when the
-    // suite may mount one (as root, as in CI), and on every Linux machine a file-size
-    // limit in a child process. The chunk being written when it happens is removed.
-    void diskFills_data()
-    {
-        QTest::addColumn<DiskFillRow>("row");
-        const auto row = [](const char* tag, const DiskFillRow& row) { QTest::newRow(tag) << row; };
-        row("file-size limit, kernel copy",
-            {false, 3000000, 3, 600000, 0, "Cannot write {out}/reportdoc.1: File too large"});
-        // Chunks of at most a page are written by hand.
-        row("file-size limit, written by hand",
-            {false, 6000, 2, 2000, 0, "Cannot write {out}/reportdoc.1: File too large"});
-        row("4 MiB tmpfs, fourth chunk",
-            {true, 10000000, 8, 4 << 20, 3, "Cannot write {out}/reportdoc.4: No space left on device"});
-        // No batch file stays, neither cut short nor as a draft.
-        row("tmpfs full halfway through the batch file",
-            {true, 3000000, 60, 8 << 20, 60, "Cannot write {out}/reportdoc.bat: No space left on device", true});
-    }
-
-    void diskFills()
-    {
-#ifdef Q_OS_LINUX
-        QFETCH(DiskFillRow, row);
-        Job job;
-        const QByteArray source = job.makeSource("report.doc", row.length);
-        job.splitBy(QString::number(row.count), {});
-        if (row.tmpfs && !job.mountTmpfs(row.room))
-            QSKIP("this machine does not let the suite mount a tmpfs");
-        if (row.othersFill)
-            job.fillDiskAtBatchFile("reportdoc");
-        const pid_t child = row.tmpfs ? -1 : fork();
-        if (child == 0) {
-            // Past the limit a write fails with EFBIG instead of ending the process.
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit fileSize {rlim_t(row.room), rlim_t(row.room)};
-            setrlimit(RLIMIT_FSIZE, &fileSize);
-            const int outcome = int(job.run());
-            writeFile(job.tmp.filePath("events"), job.events.join('\n').toUtf8());
-            _exit(outcome);
-        }
-        int status = 0;
-        QVERIFY(child < 0 || (waitpid(child, &status, 0) == child && WIFEXITED(status)));
-        // On the tmpfs the job runs here.
-        QCOMPARE(child < 0 ? job.run() : SplitOutcome(WEXITSTATUS(status)), SplitOutcome::Failed);
-        job.events = child < 0 ? job.events : QString::fromUtf8(readFile(job.tmp.filePath("events"))).split('\n');
-        const QStringList processed = chunkNames("reportdoc", std::min(row.complete + 1, row.count));
-        // At the batch file, the first two lines of the finish have been shown.
-        const QStringList reachedBatch = finish("reportdoc", "report.doc").mid(0, row.othersFill ? 2 : 0);
-        const QString cause = QString(row.cause).replace("{out}", job.out);
-        QCOMPARE(job.events, start(job.source, job.out) + processing(processed) + reachedBatch + failure(cause));
-        QStringList left = QStringList(row.othersFill, "filler") + processed.mid(0, row.complete);
-        left.sort();
-        QCOMPARE(entriesOf(job.out), left);
-        checkChunks(job, source, row.length / row.count + 1, processed, row.complete);
-#else
-        QSKIP("file-size limits and tmpfs are Linux features");
-#endif
-    }
-
-    // From the disk the source is on to a tmpfs, another file system: every chunk
-    // comes out whole.
-    void copiesAcrossFileSystems()
-    {
-#ifndef Q_OS_LINUX
-        QSKIP("the kernel's file-to-file copy, and the tmpfs, are Linux's");
-#endif
-        Job job;
-        const QByteArray source = job.makeSource("report.doc", 3000000);
-        job.splitBy("2", {});
-        if (!job.mountTmpfs(8 << 20))
-            QSKIP("this machine does not let the suite mount a tmpfs");
-        QCOMPARE(job.run(), SplitOutcome::Done);
-        const QStringList chunks = chunkNames("reportdoc", 2);
-        QCOMPARE(job.events, start(job.source, job.out) + processing(chunks) + finish("reportdoc", "report.doc"));
-        QCOMPARE(entriesOf(job.out), chunks + QStringList("reportdoc.bat"));
-        checkChunks(job, source, 1500001, chunks, 2);
+        QCOMPARE(
+            readFile(job.outFile("reportdoc.bat")).contains("Del \"reportdoc.bat\""), done && !row.atFirstFloppyRoot);
     }
 
     // A kernel copy that breaks off inside a chunk, or brings fewer bytes than the
@@ -625,7 +518,7 @@ private slots:
         QTest::addColumn<KernelCopyRow>("row");
         const QString changed = "{source} changed while it was being split.";
         QTest::newRow("fails halfway") << KernelCopyRow {
-            .missing = -1, .fails = true, .cause = "Cannot write {chunk}: Input/output error"};
+            .missing = -1, .fails = true, .cause = "Cannot write {out}/reportdoc.1: Input/output error"};
         QTest::newRow("source ends halfway") << KernelCopyRow {.missing = -1, .cause = changed};
         QTest::newRow("one byte short") << KernelCopyRow {.missing = 1, .cause = changed};
         QTest::newRow("unsupported") << KernelCopyRow {.unsupported = true};
@@ -642,20 +535,19 @@ private slots:
             return KernelCopyResult(row.fails ? Outcome<qint64>::failure("Input/output error") : Outcome(brought));
         };
         Job job;
-        const qint64 length = 1000000;
-        const QByteArray source = job.makeSource("report.doc", length);
+        const QByteArray source = job.makeSource("report.doc", 1000000);
         QFile file(job.source);
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
         engine::ChunkCopier copier(file, halfway);
         const QString chunk = job.outFile("reportdoc.1");
         QString failed;
         try {
-            copier.read(0, length);
+            copier.read(0, 1000000);
             copier.write(chunk, false);
         } catch (const engine::JobFailure& failure) {
             failed = failure.cause;
         }
-        QCOMPARE(failed, QString(row.cause).replace("{chunk}", chunk).replace("{source}", job.source));
+        QCOMPARE(failed, job.expanded({row.cause}).first());
         QCOMPARE(readFile(chunk), row.cause.isEmpty() ? source : QByteArray());
         QCOMPARE(QFileInfo::exists(chunk), row.cause.isEmpty());
     }

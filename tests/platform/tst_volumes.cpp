@@ -4,6 +4,7 @@
 
 #include "platform/devicesync.h"
 #include "platform/filenamelimit.h"
+#include "platform/removabledevice.h"
 #include "platform/volumes.h"
 #include "testfiles.h"
 
@@ -62,27 +63,35 @@ class VolumesTest : public QObject {
     QTemporaryDir tmp_;
     QString at(const QString& relative) const { return tmp_.filePath(relative); }
 
+    // What `volumes` say of each destination, one line each: "[DESTINATION] ANSWERS",
+    // with this suite's temporary folder written "~".
+    QStringList answers(const Volumes& volumes, const QStringList& destinations) const
+    {
+        QStringList lines;
+        for (const QString& destination : destinations) {
+            const auto free = volumes.freeSpace(destination);
+            const QString remount = volumes.remountFolder(destination);
+            QStringList said {volumes.isFloppyDestination(destination) ? "floppy" : "",
+                volumes.isFirstFloppyRoot(destination) ? "first-root" : "",
+                volumes.isRemovable(destination) ? "removable" : "", free ? "free=" + QString::number(*free) : "",
+                remount.isEmpty() ? "" : "remount=" + remount, volumes.isReady(destination) ? "ready" : ""};
+            said.removeAll(QString());
+            lines << ('[' + destination + "] " + said.join(' ')).trimmed().replace(tmp_.path(), "~");
+        }
+        return lines;
+    }
+
 private slots:
     void windowsDrives()
     {
         FakeMountTable mounts;
         mounts.table = {mounted("A:/", "a", 1457664), mounted("B:/", "b", 0, false), mounted("C:/", "c", 7)};
         const SystemVolumes volumes(mounts, PathStyle::Windows, at("sys"));
-        QCOMPARE(volumes.isFloppyDestination("B:\\x"), true);
-        QCOMPARE(volumes.isFloppyDestination("a:"), true);
-        QCOMPARE(volumes.isFloppyDestination("C:\\data"), false);
-        QCOMPARE(volumes.isFloppyDestination(" A:"), false);
-        // Only the bare root of A: keeps its batch file.
-        QCOMPARE(volumes.isFirstFloppyRoot("a:"), true);
-        QCOMPARE(volumes.isFirstFloppyRoot("A:\\Data"), false);
-        QCOMPARE(volumes.isFirstFloppyRoot("B:"), false);
-        QCOMPARE(volumes.isRemovable("b:\\x"), true);
-        QCOMPARE(volumes.isRemovable("C:\\x"), false);
-        // The query names the drive as the field holds it.
-        QCOMPARE(volumes.freeSpace("a:\\data"), std::optional<qint64>(1457664));
-        QCOMPARE(volumes.freeSpace("C:"), std::optional<qint64>(7));
-        QCOMPARE(volumes.freeSpace("B:\\"), std::nullopt); // no disk in the drive
-        QCOMPARE(volumes.volumes().size(), 3);
+        // Only the bare root of A: keeps its batch file; the query names the drive as
+        // the field holds it; B: has no disk in.
+        QCOMPARE(answers(volumes, {"a:", "A:\\Data", "b:\\x", "C:", " A:"}),
+            (QStringList {"[a:] floppy first-root removable free=1457664", "[A:\\Data] floppy removable free=1457664",
+                "[b:\\x] floppy removable", "[C:] free=7", "[ A:]"}));
         QCOMPARE(volumes.volumes()[1].rootPath, "B:\\");
         QCOMPARE(volumes.volumes()[1].displayName, "b:");
     }
@@ -92,90 +101,58 @@ private slots:
         for (const char* folder : {"fd0/sub", "fd1", "usb", "gone", "unknown"})
             QVERIFY(QDir().mkpath(at(folder)));
         FakeMountTable mounts;
-        mounts.table = {mounted("/", "/dev/vda"), mounted(at("fd0"), "/dev/fd0", 1457664),
+        mounts.table = {mounted(tmp_.path(), "/dev/vda"), mounted(at("fd0"), "/dev/fd0", 1457664),
             mounted(at("fd1"), "/dev/fd1", 0, false), mounted(at("usb"), "/dev/sdb1"), mounted(at("gone"), "/dev/sdc1"),
             mounted(at("unknown"), "/dev/sdd1", -1), {"/run/user", "tmpfs", "tmpfs", {}, true, 5},
             {"/proc", "proc", "proc", {}, true, 0}, {at("ram"), "tmpfs", "tmpfs", "Ram", true, 5}};
         const SystemVolumes volumes(mounts, PathStyle::Posix, at("sys"));
-        QCOMPARE(volumes.isFloppyDestination(at("fd0/sub")), true);
-        QCOMPARE(volumes.isFloppyDestination(at("fd1")), true);
-        QCOMPARE(volumes.isFloppyDestination(at("usb")), false);
-        QCOMPARE(volumes.isFloppyDestination(at("fd")), false);
-        QCOMPARE(volumes.isFirstFloppyRoot(at("fd0")), true);
-        QCOMPARE(volumes.isFirstFloppyRoot(at("fd0/sub")), false);
-        QCOMPARE(volumes.isFirstFloppyRoot(at("fd1")), false);
-        QCOMPARE(volumes.remountFolder(at("fd0/sub")), at("fd0")); // where the next disk goes
-        QCOMPARE(volumes.freeSpace(at("fd0/sub")), std::optional<qint64>(1457664));
-        QCOMPARE(volumes.freeSpace(at("fd1")), std::nullopt); // not ready
-        QCOMPARE(volumes.freeSpace(at("unknown")), std::nullopt);
-        QCOMPARE(volumes.isReady(at("fd0")), true);
-        QCOMPARE(volumes.isReady(at("fd1")), false);
-        QCOMPARE(volumes.isReady(at("gone")), true);
+        // The folder where the next disk goes; a folder that is no volume's root is no
+        // drive that could be ready.
+        QCOMPARE(answers(volumes, {at("fd0"), at("fd0/sub"), at("fd1"), at("fd"), at("unknown"), at("gone")}),
+            (QStringList {"[~/fd0] floppy first-root removable free=1457664 remount=~/fd0 ready",
+                "[~/fd0/sub] floppy removable free=1457664 remount=~/fd0", "[~/fd1] floppy removable remount=~/fd1",
+                "[~/fd] free=1000", "[~/unknown] ready", "[~/gone] free=1000 ready"}));
         // Unmounted under the picker: the empty folder left behind is no drive.
         mounts.table.removeAt(4);
         QCOMPARE(volumes.isReady(at("gone")), false);
         QStringList listed;
         for (const VolumeEntry& entry : volumes.volumes())
             listed << entry.displayName;
-        QCOMPARE(listed, (QStringList {"/", at("fd0"), at("fd1"), at("usb"), at("unknown"), at("ram") + " (Ram)"}));
+        QCOMPARE(
+            listed, (QStringList {tmp_.path(), at("fd0"), at("fd1"), at("usb"), at("unknown"), at("ram") + " (Ram)"}));
     }
 
 #ifdef Q_OS_LINUX // sysfs and its links are the Linux kernel's
     // USB sticks do not always carry the kernel's removable mark; the bus they hang on
     // tells. A partition's mark is on its disk.
-    void removableDevices_data()
-    {
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<QString>("block"); // below devices/; empty: not described
-        QTest::addColumn<QString>("disk");  // below devices/, with its removable mark
-        QTest::addColumn<QString>("mark");
-        QTest::addColumn<bool>("removable");
-        const QString usb = "pci0000:00/0000:00:14.0/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0/block/";
-        const QString sata = "pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/";
-        QTest::newRow("USB stick without the mark") << "/dev/sdb1" << usb + "sdb/sdb1" << usb + "sdb"
-                                                    << "0" << true;
-        QTest::newRow("card reader partition") << "/dev/sdc1" << sata + "sdc/sdc1" << sata + "sdc"
-                                               << "1" << true;
-        QTest::newRow("card reader, whole disk") << "/dev/sdc" << sata + "sdc" << sata + "sdc"
-                                                 << "1" << true;
-        QTest::newRow("fixed disk partition") << "/dev/sda2" << sata + "sda/sda2" << sata + "sda"
-                                              << "0" << false;
-        QTest::newRow("not described") << "/dev/nvme9n1"
-                                       << ""
-                                       << ""
-                                       << "" << false;
-        QTest::newRow("floppy") << "/dev/fd0"
-                                << ""
-                                << ""
-                                << "" << true;
-        QTest::newRow("no device node") << "tmpfs"
-                                        << ""
-                                        << ""
-                                        << "" << false;
-        QTest::newRow("a name, not a device node") << "sdb1" << usb + "sdb/sdb1" << usb + "sdb"
-                                                   << "1" << false;
-        QTest::newRow("mark without a value") << "/dev/sdc1" << sata + "sdc/sdc1" << sata + "sdc"
-                                              << "" << false;
-    }
-
     void removableDevices()
     {
-        QFETCH(QString, device);
-        QFETCH(QString, block);
-        QFETCH(QString, disk);
-        QFETCH(QString, mark);
-        QFETCH(bool, removable);
+        const QString usb = "pci0000:00/0000:00:14.0/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0/block/";
+        const QString sata = "pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/";
         QTemporaryDir sys;
-        if (!block.isEmpty()) {
-            QVERIFY(QDir().mkpath(sys.filePath("devices/" + block)) && QDir().mkpath(sys.filePath("class/block")));
-            QVERIFY(writeFile(sys.filePath("devices/" + disk + "/removable"), mark.toUtf8() + "\n"));
-            const QString name = device.section('/', -1);
-            QVERIFY(QFile::link(sys.filePath("devices/" + block), sys.filePath("class/block/" + name)));
-        }
-        QVERIFY(QDir().mkpath(at("mnt")));
+        QVERIFY(QDir().mkpath(sys.filePath("class/block")));
+        // The block device below devices/, and its disk with its removable mark.
+        const auto describe = [&](const QString& block, const QString& disk, const QByteArray& mark) {
+            QVERIFY(QDir().mkpath(sys.filePath("devices/" + block)));
+            QVERIFY(writeFile(sys.filePath("devices/" + disk + "/removable"), mark + "\n"));
+            QVERIFY(
+                QFile::link(sys.filePath("devices/" + block), sys.filePath("class/block/" + block.section('/', -1))));
+        };
+        describe(usb + "sdb/sdb1", usb + "sdb", "0");   // a USB stick without the mark
+        describe(sata + "sdc/sdc1", sata + "sdc", "1"); // a card reader's partition,
+        describe(sata + "sdc", sata + "sdc", "1");      // and the whole disk
+        describe(sata + "sda/sda2", sata + "sda", "0"); // a fixed disk
+        describe(sata + "sdd/sdd1", sata + "sdd", "");  // a mark without a value
         FakeMountTable mounts;
-        mounts.table = {mounted(at("mnt"), device)};
-        QCOMPARE(SystemVolumes(mounts, PathStyle::Posix, sys.path()).isRemovable(at("mnt")), removable);
+        const SystemVolumes volumes(mounts, PathStyle::Posix, sys.path());
+        QStringList removable;
+        for (const QString device :
+            {"/dev/sdb1", "/dev/sdc1", "/dev/sdc", "/dev/sda2", "/dev/sdd1", "/dev/nvme9n1", "sdb1"}) {
+            mounts.table = {mounted("/media/disk", device)};
+            removable << (volumes.isRemovable("/media/disk") ? device : "-");
+        }
+        // Not described in sysfs, or a name and not a device node: fixed.
+        QCOMPARE(removable, (QStringList {"/dev/sdb1", "/dev/sdc1", "/dev/sdc", "-", "-", "-", "-"}));
     }
 #endif
 
@@ -212,15 +189,15 @@ private slots:
     // Windows its UTF-16 characters.
     void nameLimit()
     {
-        QCOMPARE(fitsFileNameLimit(tmp_.path(), QString(255, 'a')), true);
-        QCOMPARE(fitsFileNameLimit(tmp_.path(), QString(256, 'a')), false);
 #ifdef Q_OS_WIN
-        QCOMPARE(fitsFileNameLimit(tmp_.path(), QString(255, u'é')), true);
-        QCOMPARE(fitsFileNameLimit(tmp_.path(), QString(256, u'é')), false);
+        const int accented = 255;
 #else
-        QCOMPARE(fitsFileNameLimit(tmp_.path(), QString(127, u'é')), true);
-        QCOMPARE(fitsFileNameLimit(tmp_.path(), QString(128, u'é')), false);
+        const int accented = 127;
 #endif
+        QVERIFY(fitsFileNameLimit(tmp_.path(), QString(255, 'a')));
+        QVERIFY(!fitsFileNameLimit(tmp_.path(), QString(256, 'a')));
+        QVERIFY(fitsFileNameLimit(tmp_.path(), QString(accented, u'é')));
+        QVERIFY(!fitsFileNameLimit(tmp_.path(), QString(accented + 1, u'é')));
     }
 };
 

@@ -49,19 +49,14 @@ read -r _ xvfb <&3
 read -r display <&3
 export DISPLAY=:$display
 wine "C:\\Program Files\\Quarnix\\quarnix.exe" >>"$work/wine.log" 2>&1 &
-window() { # TITLE: the window's id, once it is shown (within 30 s)
+window() { # TITLE [gone]: the window's id once it is shown, or nothing once it is gone (within 30 s)
     for _ in $(seq 1 300); do
-        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 && return
+        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        [[ -n ${2:-} || -z $found ]] || { echo "$found" && return; }
+        [[ -z ${2:-} || -n $found ]] || return 0
         sleep 0.1
     done
-    fail "no window \"$1\""
-}
-gone() { # TITLE
-    for _ in $(seq 1 300); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "the window \"$1\" stays"
+    fail "window \"$1\" not ${2:-shown}"
 }
 main=$(window Quarnix)
 
@@ -73,11 +68,11 @@ xdotool mousemove --window "$main" 416 29 click 1
 window 'Select file to split\.\.\.' >/dev/null
 xdotool type --delay 10 "Z:${work//\//\\}\\files\\report.doc"
 xdotool key Return
-gone 'Select file to split\.\.\.'
+window 'Select file to split\.\.\.' gone
 xdotool mousemove --window "$main" 72 148 click 1
 window Done >/dev/null
 xdotool key Return
-gone Done
+window Done gone
 wineserver --kill
 wineserver --wait
 chunks=$(cd "$work/files" && ls | tr '\n' ' ')
