@@ -155,7 +155,7 @@ private slots:
         f.click("cmdBrowse");
         QString read;
         QAccessibleInterface* status = QAccessible::queryAccessibleInterface(f.get("lblStatus"));
-        f.fakes.messages.onShow = [&](auto&) { read = status->text(QAccessible::Name); };
+        f.fakes.messages.onShow = [&] { read = status->text(QAccessible::Name); };
         announced.clear();
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             if (event->type() == QAccessible::NameChanged && event->object()->objectName() == u"lblStatus")

@@ -370,7 +370,7 @@ private slots:
         painted.f = &f;
         f.get("lblStatus")->installEventFilter(&painted);
         QStringList shown;
-        f.fakes.messages.onShow = [&](auto&) { shown << f.texts({"lblStatus"}) << (f.busy() ? "busy" : ""); };
+        f.fakes.messages.onShow = [&] { shown << f.texts({"lblStatus"}) << (f.busy() ? "busy" : ""); };
         f.act(row.start);
         QTRY_COMPARE(f.messages().size(), 1);
         QVERIFY(f.messages().first().startsWith(u"Done|Job was done successfully. Run samplebin.bat"_s));
