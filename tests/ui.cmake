@@ -43,3 +43,15 @@ target_compile_definitions(ui_accessible PRIVATE QUARNIX_ATSPI_READER="${CMAKE_C
 # server of the suite's own, read back with xprop.
 quarnix_add_test(ui_owners SOURCES ui/tst_owners.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS}
     PLATFORM xcb RUN_WITH ${CMAKE_CURRENT_SOURCE_DIR}/ui/on-own-x-server.sh)
+
+# What each window looks like, at scale factors 1 and 2, against reference pictures
+# (tools/render-references.sh draws them again): in the Liberation fonts only, the
+# folders the picker shows in a /mnt of the suite's own.
+quarnix_add_test(ui_pictures SOURCES ui/tst_pictures.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS}
+    RUN_WITH ${CMAKE_CURRENT_SOURCE_DIR}/ui/in-fixed-folder.sh)
+target_compile_definitions(ui_pictures PRIVATE QUARNIX_PICTURES="${CMAKE_CURRENT_SOURCE_DIR}/ui/pictures")
+add_test(NAME ui_pictures_2x COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/ui/in-fixed-folder.sh $<TARGET_FILE:ui_pictures>)
+get_test_property(ui_pictures ENVIRONMENT environment)
+set(fonts FONTCONFIG_FILE=${CMAKE_CURRENT_SOURCE_DIR}/ui/pictures/fonts.conf)
+set_tests_properties(ui_pictures PROPERTIES ENVIRONMENT "${environment};${fonts};QT_SCALE_FACTOR=1")
+set_tests_properties(ui_pictures_2x PROPERTIES ENVIRONMENT "${environment};${fonts};QT_SCALE_FACTOR=2" TIMEOUT 300)

@@ -2,22 +2,18 @@
 
 namespace quarnix::testing {
 
-platform::MessageAnswer FakeMessageBoxes::show(QWidget*, const QString& title, const QString& text,
-    platform::MessageIcon icon, platform::MessageButtons buttons, const QString& details)
-{
-    const ShownMessage message {title, text, icon, buttons, details};
-    shown.append(message);
-    if (onShow)
-        onShow(message);
-    if (buttons == platform::MessageButtons::Ok)
-        return platform::MessageAnswer::Ok;
-    return answers.isEmpty() ? platform::MessageAnswer::Yes : answers.takeFirst();
-}
+using platform::MessageAnswer;
 
-QString FakeFileChooser::chooseFile(QWidget*, const QString& title)
+MessageAnswer FakeMessageBoxes::show(QWidget*, const QString& title, const QString& text, platform::MessageIcon icon,
+    platform::MessageButtons buttons, const QString&)
 {
-    titles.append(title);
-    return choices.isEmpty() ? QString() : choices.takeFirst();
+    const char* const icons[] = {"error", "warning", "information", "question"}; // as MessageIcon
+    const bool yesNo = buttons == platform::MessageButtons::YesNo;
+    shown << title + u'|' + text + u'|' + QLatin1String(icons[int(icon)]) + (yesNo ? "|Yes No" : "|OK");
+    onShow();
+    if (!yesNo)
+        return MessageAnswer::Ok;
+    return answers.isEmpty() ? MessageAnswer::Yes : answers.takeFirst();
 }
 
 } // namespace quarnix::testing

@@ -6,60 +6,44 @@
 #include "fakevolumes.h"
 #include "platform/gui/services.h"
 
-#include <QList>
 #include <QStringList>
 #include <functional>
 
 namespace quarnix::testing {
 
-// One message box as the program asked for it.
-struct ShownMessage {
-    QString title;
-    QString text;
-    platform::MessageIcon icon;
-    platform::MessageButtons buttons;
-    QString details;
-};
-
-// Records every message box and answers from a script (Yes, or OK, when the
-// script has run out). `onShow` runs while the box would be up, for tests that
-// look at the window in that moment or change a disk.
+// Records every message box as "title|text|icon|buttons" and answers from a script
+// (Yes, or OK, when the script has run out). `onShow` runs while the box would be
+// up, for tests that look at the window in that moment.
 class FakeMessageBoxes final : public platform::MessageBoxes {
 public:
     platform::MessageAnswer show(QWidget* parent, const QString& title, const QString& text, platform::MessageIcon icon,
         platform::MessageButtons buttons, const QString& details) override;
 
-    QList<ShownMessage> shown;
+    QStringList shown;
     QList<platform::MessageAnswer> answers;
-    std::function<void(const ShownMessage&)> onShow;
+    std::function<void()> onShow = [] {};
 };
 
 // Hands back the scripted file names in turn; an empty one is a cancel.
 class FakeFileChooser final : public platform::FileChooser {
 public:
-    QString chooseFile(QWidget* parent, const QString& title) override;
-
-    QStringList choices;
-    QStringList titles;
+    QString chooseFile(QWidget*, const QString& title) override
+    {
+        titles.append(title);
+        return choices.isEmpty() ? QString() : choices.takeFirst();
+    }
+    QStringList choices, titles;
 };
 
 class RecordingAddressOpener final : public platform::AddressOpener {
 public:
-    bool open(const QString& address) override
-    {
-        opened.append(address);
-        return true;
-    }
+    bool open(const QString& address) override { return opened.append(address), true; }
     QStringList opened;
 };
 
 class FakeHelpOpener final : public platform::HelpOpener {
 public:
-    bool openHelpFile(const QString& fileName) override
-    {
-        requested.append(fileName);
-        return helpFileExists;
-    }
+    bool openHelpFile(const QString& fileName) override { return requested.append(fileName), helpFileExists; }
     QStringList requested;
     bool helpFileExists = false;
 };

@@ -75,18 +75,21 @@ double contrastOf(const QImage& picture)
     return (lightest + 0.05) / (darkest + 0.05);
 }
 
+// A window as a screen reader reads it, after the row's set-up: its role and how
+// many decorative lines it holds.
 struct Reading {
     Window window;
-    QAccessible::Role role;
-    int lines; // decorative lines drawn on it
     std::function<void(FourWindows&)> setUp = [](FourWindows&) {};
+    QAccessible::Role role = QAccessible::Window;
+    int lines;
 };
 
+// A greyed label shown in a window, in a scheme (the default one if none).
 struct Greyed {
     Window window;
     const char* label;
     std::function<void(FourWindows&)> show;
-    QPalette scheme;
+    QPalette scheme = {};
 };
 
 // A dark scheme as desktops set one: light text on dark grey, the disabled text
@@ -121,11 +124,11 @@ private slots:
     void whatAScreenReaderReads_data()
     {
         QTest::addColumn<Reading>("row");
-        QTest::newRow("main window, a split running")
-            << Reading {Window::Main, QAccessible::Window, 8, [](FourWindows& f) { f.main.setStatus(inProgress); }};
-        QTest::newRow("folder picker") << Reading {Window::Picker, QAccessible::Dialog, 4};
-        QTest::newRow("help") << Reading {Window::Help, QAccessible::Window, 24};
-        QTest::newRow("About") << Reading {Window::About, QAccessible::Window, 8};
+        QTest::newRow("main window, a split running") << Reading {
+            .window = Window::Main, .setUp = [](FourWindows& f) { f.main.setStatus(inProgress); }, .lines = 8};
+        QTest::newRow("folder picker") << Reading {.window = Window::Picker, .role = QAccessible::Dialog, .lines = 4};
+        QTest::newRow("help") << Reading {.window = Window::Help, .lines = 24};
+        QTest::newRow("About") << Reading {.window = Window::About, .lines = 8};
     }
 
     void whatAScreenReaderReads()
@@ -155,7 +158,7 @@ private slots:
         f.click("cmdBrowse");
         QString read;
         QAccessibleInterface* status = QAccessible::queryAccessibleInterface(f.get("lblStatus"));
-        f.fakes.messages.onShow = [&](auto&) { read = status->text(QAccessible::Name); };
+        f.fakes.messages.onShow = [&] { read = status->text(QAccessible::Name); };
         announced.clear();
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             if (event->type() == QAccessible::NameChanged && event->object()->objectName() == u"lblStatus")
@@ -208,10 +211,12 @@ private slots:
             QTest::mouseMove(link->window()->windowHandle(), QPoint(2, 2));
             QTest::mouseMove(link->window()->windowHandle(), link->geometry().center());
         };
-        QTest::newRow("status line") << Greyed {Window::Main, "lblStatus", status, QPalette()};
-        QTest::newRow("status line, dark") << Greyed {Window::Main, "lblStatus", status, darkScheme()};
-        QTest::newRow("help hint") << Greyed {Window::Help, "lblDescription", hint, QPalette()};
-        QTest::newRow("help hint, dark") << Greyed {Window::Help, "lblDescription", hint, darkScheme()};
+        QTest::newRow("status line") << Greyed {.window = Window::Main, .label = "lblStatus", .show = status};
+        QTest::newRow("status line, dark")
+            << Greyed {.window = Window::Main, .label = "lblStatus", .show = status, .scheme = darkScheme()};
+        QTest::newRow("help hint") << Greyed {.window = Window::Help, .label = "lblDescription", .show = hint};
+        QTest::newRow("help hint, dark") << Greyed {
+            .window = Window::Help, .label = "lblDescription", .show = hint, .scheme = darkScheme()};
     }
 
     void greyedLabelsReadable()

@@ -26,7 +26,20 @@ public:
     QStringList opened;
 };
 
+// A box asked for with an icon and buttons and answered with a key (none: closed by
+// its title bar); the answer, and the icon and buttons Qt shows.
+struct Box {
+    MessageIcon icon = MessageIcon::Question;
+    MessageButtons buttons = MessageButtons::YesNo;
+    Qt::Key key = Qt::Key_unknown;
+    MessageAnswer answer;
+    QMessageBox::Icon shownIcon = QMessageBox::Question;
+    QMessageBox::StandardButtons shownButtons = QMessageBox::Yes | QMessageBox::No;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Box)
 
 class SystemServicesTest : public QObject {
     Q_OBJECT
@@ -34,37 +47,32 @@ class SystemServicesTest : public QObject {
 private slots:
     void messageBoxes_data()
     {
-        QTest::addColumn<MessageIcon>("icon");
-        QTest::addColumn<MessageButtons>("buttons");
-        QTest::addColumn<int>("key"); // 0: closed by the title bar
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<QMessageBox::Icon>("shownIcon");
-        QTest::addColumn<QMessageBox::StandardButtons>("shownButtons");
-        const auto yesNo = MessageButtons::YesNo;
-        const QMessageBox::StandardButtons yesAndNo = QMessageBox::Yes | QMessageBox::No;
-        QTest::newRow("Enter takes the default, Yes") << MessageIcon::Question << yesNo << int(Qt::Key_Return)
-                                                      << MessageAnswer::Yes << QMessageBox::Question << yesAndNo;
-        QTest::newRow("Escape never answers Yes") << MessageIcon::Question << yesNo << int(Qt::Key_Escape)
-                                                  << MessageAnswer::No << QMessageBox::Question << yesAndNo;
-        QTest::newRow("title bar answers No")
-            << MessageIcon::Question << yesNo << 0 << MessageAnswer::No << QMessageBox::Question << yesAndNo;
-        const QMessageBox::StandardButtons ok = QMessageBox::Ok;
-        QTest::newRow("error") << MessageIcon::Error << MessageButtons::Ok << int(Qt::Key_Return) << MessageAnswer::Ok
-                               << QMessageBox::Critical << ok;
-        QTest::newRow("warning") << MessageIcon::Warning << MessageButtons::Ok << int(Qt::Key_Escape)
-                                 << MessageAnswer::Ok << QMessageBox::Warning << ok;
-        QTest::newRow("information") << MessageIcon::Information << MessageButtons::Ok << 0 << MessageAnswer::Ok
-                                     << QMessageBox::Information << ok;
+        QTest::addColumn<Box>("row");
+        QTest::newRow("Enter takes the default, Yes") << Box {.key = Qt::Key_Return, .answer = MessageAnswer::Yes};
+        QTest::newRow("Escape never answers Yes") << Box {.key = Qt::Key_Escape, .answer = MessageAnswer::No};
+        QTest::newRow("title bar answers No") << Box {.answer = MessageAnswer::No};
+        QTest::newRow("error") << Box {.icon = MessageIcon::Error,
+            .buttons = MessageButtons::Ok,
+            .key = Qt::Key_Return,
+            .answer = MessageAnswer::Ok,
+            .shownIcon = QMessageBox::Critical,
+            .shownButtons = QMessageBox::Ok};
+        QTest::newRow("warning") << Box {.icon = MessageIcon::Warning,
+            .buttons = MessageButtons::Ok,
+            .key = Qt::Key_Escape,
+            .answer = MessageAnswer::Ok,
+            .shownIcon = QMessageBox::Warning,
+            .shownButtons = QMessageBox::Ok};
+        QTest::newRow("information") << Box {.icon = MessageIcon::Information,
+            .buttons = MessageButtons::Ok,
+            .answer = MessageAnswer::Ok,
+            .shownIcon = QMessageBox::Information,
+            .shownButtons = QMessageBox::Ok};
     }
 
     void messageBoxes()
     {
-        QFETCH(MessageIcon, icon);
-        QFETCH(MessageButtons, buttons);
-        QFETCH(int, key);
-        QFETCH(MessageAnswer, answer);
-        QFETCH(QMessageBox::Icon, shownIcon);
-        QFETCH(QMessageBox::StandardButtons, shownButtons);
+        QFETCH(Box, row);
         // Looked at while the box is up, and always answered, so that no box is left
         // waiting for a person.
         QStringList seen;
@@ -72,18 +80,19 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             seen << box->windowTitle() << box->text() << box->detailedText();
             seen << QString::number(box->icon()) << QString::number(int(box->standardButtons()));
-            if (key == 0)
+            if (row.key == Qt::Key_unknown)
                 box->close();
             else
-                QTest::keyClick(box, Qt::Key(key));
+                QTest::keyClick(box, row.key);
         });
         QtMessageBoxes boxes;
-        QCOMPARE(boxes.show(nullptr, "Title", "<b>1</b> of 2?\r\nReally?", icon, buttons, "the cause"), answer);
+        QCOMPARE(
+            boxes.show(nullptr, "Title", "<b>1</b> of 2?\r\nReally?", row.icon, row.buttons, "the cause"), row.answer);
         // Shown as written, markup and all, the line break as Qt draws one, and the
         // details kept apart from the text.
         QCOMPARE(seen,
-            (QStringList {"Title", "<b>1</b> of 2?\nReally?", "the cause", QString::number(shownIcon),
-                QString::number(int(shownButtons))}));
+            (QStringList {"Title", "<b>1</b> of 2?\nReally?", "the cause", QString::number(row.shownIcon),
+                QString::number(int(row.shownButtons))}));
     }
 
     void fileChooserIsTitledAndCancels()
