@@ -5,7 +5,9 @@
 // the text it shows; a drop-down list is labelled by its caption; only what has
 // the focus says so. Then once on a real AT-SPI bus, read back from the registry by
 // another process as a screen reader reads it (the runner, on-accessibility-bus.sh,
-// gives the suite its own X server, session bus and accessibility bus).
+// gives the suite its own X server, session bus and accessibility bus). And, on
+// that X server, which windows tell the window manager that they belong to the main
+// window, which keeps them in front of it and minimises them with it.
 
 #include "fourwindowsfixture.h"
 
@@ -103,6 +105,16 @@ QPalette darkScheme()
 const QString inProgress = u"Wait... split operation is in progress..."_s;
 
 QStringList announced; // names announced by the status line, in order
+
+// What the X server holds as the owner of `window`, as xprop prints it:
+// "WM_TRANSIENT_FOR(WINDOW): window id # 0x1200007", or "WM_TRANSIENT_FOR:  not found.".
+QString transientFor(const QWidget* window)
+{
+    QProcess xprop;
+    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window->winId()), u"WM_TRANSIENT_FOR"_s});
+    xprop.waitForFinished(30'000);
+    return QString::fromLocal8Bit(xprop.readAllStandardOutput() + xprop.readAllStandardError()).trimmed();
+}
 
 } // namespace
 
@@ -215,6 +227,29 @@ private slots:
         const double contrast = contrastOf(window->grab(label->geometry()).toImage());
         QApplication::setPalette(before);
         QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast, 'f', 2)));
+    }
+
+    // The split job opens the picker without an owner: it claims no window of the
+    // program.
+    void ownedByTheMainWindow_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<bool>("owned");
+        QTest::newRow("help") << Window::Help << true;
+        QTest::newRow("About") << Window::About << true;
+        QTest::newRow("folder picker") << Window::Picker << true;
+        QTest::newRow("unowned folder picker") << Window::UnownedPicker << false;
+    }
+
+    void ownedByTheMainWindow()
+    {
+        QFETCH(Window, window);
+        QFETCH(bool, owned);
+        FourWindows windows;
+        const QString owner = transientFor(windows.open(window));
+        const QString main = u"WM_TRANSIENT_FOR(WINDOW): window id # 0x"_s + QString::number(windows.main.winId(), 16);
+        QVERIFY2((owner == main) == owned, qPrintable(owner));
+        QCOMPARE(transientFor(&windows.main), u"WM_TRANSIENT_FOR:  not found."_s);
     }
 };
 
