@@ -117,25 +117,20 @@ private slots:
     void startUpAndSettings()
     {
         MainWindow f;
-        // Typed into the selected field (a disabled one takes no keys), then a click.
-        // A switch writes the new field's default and leaves the other field's text;
-        // the option already selected and Default touch only the selected field.
-        struct Step {
-            const char* into;
-            const char* typed;
-            const char* clicked;
-            QStringList sizeAndNumber;
-        };
-        for (const Step& step :
-            {Step {.into = "txtSize", .typed = "3", .clicked = "optNumber", .sizeAndNumber = {"3", "2"}},
-                Step {.into = "txtNumber", .typed = "7", .clicked = "cmdDefault", .sizeAndNumber = {"3", "2"}},
-                Step {.into = "txtNumber", .typed = "7", .clicked = "optSize", .sizeAndNumber = {"1.25", "7"}},
-                Step {.into = "txtSize", .typed = "4", .clicked = "optSize", .sizeAndNumber = {"4", "7"}},
-                Step {.into = "txtSize", .typed = "4.5", .clicked = "cmdDefault", .sizeAndNumber = {"1.25", "7"}},
-                Step {.into = "txtSize", .typed = "5", .clicked = "optNumber", .sizeAndNumber = {"5", "2"}}}) {
-            type(f.get<QLineEdit>(step.into), QLatin1String(step.typed));
-            f.click(step.clicked);
-            QCOMPARE(f.texts({"txtSize", "txtNumber"}), step.sizeAndNumber);
+        // Typed into the selected field (a disabled one takes no keys), then a click;
+        // the size and count after. A switch writes the new field's default and leaves
+        // the other field's text; the option already selected and Default touch only
+        // the selected field.
+        for (const auto& [into, typed, clicked, sizeAndNumber] :
+            {std::tuple("txtSize", "3", "optNumber", QStringList {"3", "2"}),
+                std::tuple("txtNumber", "7", "cmdDefault", QStringList {"3", "2"}),
+                std::tuple("txtNumber", "7", "optSize", QStringList {"1.25", "7"}),
+                std::tuple("txtSize", "4", "optSize", QStringList {"4", "7"}),
+                std::tuple("txtSize", "4.5", "cmdDefault", QStringList {"1.25", "7"}),
+                std::tuple("txtSize", "5", "optNumber", QStringList {"5", "2"})}) {
+            type(f.get<QLineEdit>(into), QLatin1String(typed));
+            f.click(clicked);
+            QCOMPARE(f.texts({"txtSize", "txtNumber"}), sizeAndNumber);
         }
         QVERIFY(f.messages().isEmpty());
 
@@ -289,33 +284,25 @@ private slots:
     // chooses it.
     void asksForWhatIsMissing()
     {
-        struct Missing {
-            const char* source;
-            const char* button;
-            QString message;
-            const char* focus;
-        };
-        for (const Missing& row :
-            {Missing {.source = "",
-                     .button = "cmdBrowseD",
-                     .message = u"Source file missing|First select a source file to split and then "
-                                u"the destination folder.|information|OK"_s,
-                     .focus = "cmdBrowse"},
-                Missing {.source = "",
-                        .button = "cmdSplit",
-                        .message = u"Source file missing|Please specify a source file name before proceeding to this "
-                                   u"step.|warning|OK"_s,
-                        .focus = "cmdBrowse"},
-                Missing {.source = "/b/c.avi",
-                        .button = "cmdSplit",
-                        .message = u"Destination folder missing|Please specify a destination folder before proceeding "
-                                   u"to this step.|warning|OK"_s,
-                        .focus = "cmdBrowseD"}}) {
+        // The source, the button clicked, the message and where the focus goes.
+        for (const auto& [source, button, message, focus] :
+            {std::tuple("", "cmdBrowseD",
+                 u"Source file missing|First select a source file to split and then the destination folder."
+                 u"|information|OK"_s,
+                 "cmdBrowse"),
+                std::tuple("", "cmdSplit",
+                    u"Source file missing|Please specify a source file name before proceeding to this step."
+                    u"|warning|OK"_s,
+                    "cmdBrowse"),
+                std::tuple("/b/c.avi", "cmdSplit",
+                    u"Destination folder missing|Please specify a destination folder before proceeding to this step."
+                    u"|warning|OK"_s,
+                    "cmdBrowseD")}) {
             FourWindows f;
-            f.main.setSourceText(QLatin1String(row.source));
-            f.click(row.button);
-            QCOMPARE(f.messages(), QStringList(row.message));
-            QCOMPARE(QApplication::focusWidget(), f.get(row.focus));
+            f.main.setSourceText(QLatin1String(source));
+            f.click(button);
+            QCOMPARE(f.messages(), QStringList(message));
+            QCOMPARE(QApplication::focusWidget(), f.get(focus));
         }
     }
 
