@@ -19,11 +19,7 @@ fail() {
     failures=$((failures + 1))
 }
 # expect WHAT EXPECTED ACTUAL
-expect() {
-    if [[ "$2" != "$3" ]]; then
-        fail "$1: expected [$2], got [$3]"
-    fi
-}
+expect() { [[ "$2" == "$3" ]] || fail "$1: expected [$2], got [$3]"; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf -- "${scratch:?}"' EXIT
