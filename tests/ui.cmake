@@ -1,7 +1,7 @@
 # The four windows, driven through the window system as a user drives them, on
 # fake services: the main window, the secondary windows with the picker's drive
-# list, and what all four do alike (keys, owners, fonts, assistive technology). Every
-# suite starts from the fixture in fourwindowsfixture.h.
+# list, and what all four do alike (keys, fonts, assistive technology, owners).
+# Every suite starts from the fixture in fourwindowsfixture.h.
 
 set(QUARNIX_UI_TEST_LIBS quarnix_ui quarnix_test_gui)
 
@@ -34,15 +34,11 @@ quarnix_add_test(ui_fallbackfont SOURCES ui/tst_fallbackfont.cpp ui/fourwindowsf
     LIBS ${QUARNIX_UI_TEST_LIBS})
 
 # What a screen reader reads, walked through Qt and once read back from a real
-# AT-SPI registry by another process; and whether the greyed labels can be read.
+# AT-SPI registry by another process; whether the greyed labels can be read; and the
+# owned windows as a window manager sees them, read back from the X server with xprop.
 quarnix_add_test(ui_accessible SOURCES ui/tst_accessible.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS}
     PLATFORM xcb RUN_WITH ${CMAKE_CURRENT_SOURCE_DIR}/ui/on-accessibility-bus.sh)
 target_compile_definitions(ui_accessible PRIVATE QUARNIX_ATSPI_READER="${CMAKE_CURRENT_SOURCE_DIR}/ui/read-atspi.py")
-
-# Owned windows as a window manager sees them: through the xcb platform on an X
-# server of the suite's own, read back with xprop.
-quarnix_add_test(ui_owners SOURCES ui/tst_owners.cpp ui/fourwindowsfixture.h LIBS ${QUARNIX_UI_TEST_LIBS}
-    PLATFORM xcb RUN_WITH ${CMAKE_CURRENT_SOURCE_DIR}/ui/on-own-x-server.sh)
 
 # What each window looks like, at scale factors 1 and 2, against reference pictures
 # (tools/render-references.sh draws them again): in the Liberation fonts only, the

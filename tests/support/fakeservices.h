@@ -16,8 +16,17 @@ namespace quarnix::testing {
 // up, for tests that look at the window in that moment.
 class FakeMessageBoxes final : public platform::MessageBoxes {
 public:
-    platform::MessageAnswer show(QWidget* parent, const QString& title, const QString& text, platform::MessageIcon icon,
-        platform::MessageButtons buttons, const QString& details) override;
+    platform::MessageAnswer show(QWidget*, const QString& title, const QString& text, platform::MessageIcon icon,
+        platform::MessageButtons buttons, const QString&) override
+    {
+        const char* const icons[] = {"error", "warning", "information", "question"}; // as MessageIcon
+        const bool yesNo = buttons == platform::MessageButtons::YesNo;
+        shown << title + u'|' + text + u'|' + QLatin1String(icons[int(icon)]) + (yesNo ? "|Yes No" : "|OK");
+        onShow();
+        if (!yesNo)
+            return platform::MessageAnswer::Ok;
+        return answers.isEmpty() ? platform::MessageAnswer::Yes : answers.takeFirst();
+    }
 
     QStringList shown;
     QList<platform::MessageAnswer> answers;

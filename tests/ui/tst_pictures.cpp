@@ -4,7 +4,7 @@
 // compared with the reference pictures in pictures/. The picker shows folders in
 // /mnt, an empty folder of the suite's own (in-fixed-folder.sh), never a temporary
 // name; no caret blinks. A picture that differs is written beside the suite's
-// output with a picture of the difference. QUARNIX_RENDER_REFERENCES=1 writes the
+// output, to compare with its reference. QUARNIX_RENDER_REFERENCES=1 writes the
 // references instead: tools/render-references.sh.
 
 #include "fourwindowsfixture.h"
@@ -45,22 +45,6 @@ QWidget* helpHint(FourWindows& f)
     QWidget* help = f.open(Window::Help);
     QTest::mouseMove(help->windowHandle(), child(help, "lblDownload")->geometry().center());
     return help;
-}
-
-// The differing pixels in red over a pale copy of the reference; red too where
-// only one of the two has pixels.
-QImage difference(const QImage& reference, const QImage& actual)
-{
-    QImage shown(actual.size().expandedTo(reference.size()), QImage::Format_RGB32);
-    shown.fill(Qt::red);
-    for (int y = 0; y < std::min(actual.height(), reference.height()); ++y) {
-        for (int x = 0; x < std::min(actual.width(), reference.width()); ++x) {
-            const int pale = 192 + qGray(reference.pixel(x, y)) / 4;
-            shown.setPixel(
-                x, y, reference.pixel(x, y) == actual.pixel(x, y) ? qRgb(pale, pale, pale) : qRgb(255, 0, 0));
-        }
-    }
-    return shown;
 }
 
 } // namespace
@@ -108,13 +92,10 @@ private slots:
         }
         const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
         QFile::remove(output.filePath(u"actual-"_s + name)); // from an earlier run
-        QFile::remove(output.filePath(u"difference-"_s + name));
         if (expected == actual)
             return;
         actual.save(output.filePath(u"actual-"_s + name));
-        difference(expected, actual).save(output.filePath(u"difference-"_s + name));
-        QFAIL(qPrintable(
-            u"differs from %1: see actual-%2 and difference-%2 in %3"_s.arg(reference, name, output.path())));
+        QFAIL(qPrintable(u"differs from %1: see actual-%2 in %3"_s.arg(reference, name, output.path())));
     }
 };
 
