@@ -4,7 +4,7 @@
 // compared with the reference pictures in pictures/. The picker shows folders in
 // /mnt, an empty folder of the suite's own (in-fixed-folder.sh), never a temporary
 // name; no caret blinks. A picture that differs is written beside the suite's
-// output, to compare with its reference. QUARNIX_RENDER_REFERENCES=1 writes the
+// output with a picture of the difference, black where the pixels agree. QUARNIX_RENDER_REFERENCES=1 writes the
 // references instead: tools/render-references.sh.
 
 #include "fourwindowsfixture.h"
@@ -91,11 +91,19 @@ private slots:
             return;
         }
         const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
-        QFile::remove(output.filePath(u"actual-"_s + name)); // from an earlier run
+        for (const char* kind : {"actual-", "difference-"}) // from an earlier run
+            QFile::remove(output.filePath(kind + name));
         if (expected == actual)
             return;
         actual.save(output.filePath(u"actual-"_s + name));
-        QFAIL(qPrintable(u"differs from %1: see actual-%2 in %3"_s.arg(reference, name, output.path())));
+        QImage difference = actual;
+        QPainter xor_(&difference);
+        xor_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        xor_.drawImage(0, 0, expected);
+        xor_.end();
+        difference.save(output.filePath(u"difference-"_s + name));
+        QFAIL(qPrintable(
+            u"differs from %1: see actual-%2 and difference-%2 in %3"_s.arg(reference, name, output.path())));
     }
 };
 
