@@ -1,7 +1,7 @@
 // The split job on real disks made of images on loop devices. Floppy disks changed at
 // the prompts as a user of this system changes them (unmount, swap, mount the next at
-// the same place), through the machine's own volumes; and a source on ext4 with
-// whole-second times. Loop devices need root, as in CI: without them the suite skips.
+// the same place), through the machine's own volumes. Loop devices need root, as in
+// CI: without them the suite skips.
 // Linux only (engine.cmake): loop devices and mounts are what it is about.
 
 #include "platform/volumes.h"
@@ -9,7 +9,6 @@
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <fcntl.h>
 #include <memory>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -160,12 +159,6 @@ private slots:
                     drive.mount.reset();
             };
         };
-        const auto unmountAt = [](const char* box) -> Meanwhile {
-            return [=](FloppyDrive& drive, const QString& event, int) {
-                if (event.startsWith(box))
-                    drive.mount.reset();
-            };
-        };
         // A batch file from an earlier split on the second disk goes with the chunk it
         // would join with others.
         const auto oldBatchFile = [](FloppyDrive& drive) {
@@ -173,16 +166,13 @@ private slots:
         };
         row("three disks, an old batch file on the second",
             {.events = one + two + last + done, .disks = threeDisks, .meanwhile = changing(), .before = oldBatchFile});
-        const Meanwhile fullDiskLeftIn = [](FloppyDrive& drive, const QString& event, int prompts) {
-            QVERIFY(!event.startsWith("[Enter") || prompts == 1 || drive.change(prompts));
-        };
-        row("OK with the full disk left in",
-            {.events = one + next + two + last + done, .disks = threeDisks, .meanwhile = fullDiskLeftIn});
         // Nothing of the job may go into the bare mount folder.
+        const Meanwhile unmountAtPrompt = [](FloppyDrive& drive, const QString& event, int) {
+            if (event.startsWith("[Enter"))
+                drive.mount.reset();
+        };
         row("disk unmounted at the prompt",
-            {.events = one + notReady, .disks = {{"reportdoc.1"}}, .meanwhile = unmountAt("[Enter")});
-        row("disk unmounted at the question",
-            {.events = notReady, .disks = {{}}, .meanwhile = unmountAt("[Suggestion")});
+            {.events = one + notReady, .disks = {{"reportdoc.1"}}, .meanwhile = unmountAtPrompt});
         row("disk unmounted before chunk 2",
             {.events = one + processing({three[1]}) + notReady,
                 .disks = {{"reportdoc.1"}, {}},
@@ -191,12 +181,6 @@ private slots:
             {.events = one + two + last + done.mid(0, 2) + notReady,
                 .disks = {{"reportdoc.1"}, {"reportdoc.2"}, {"reportdoc.3"}},
                 .meanwhile = changing("reportdoc.bat")});
-        // About 1.2 MB stay free, less than a chunk.
-        row("first disk too full for a chunk",
-            {.events = seen({"Lack of space", "pointer default", "picker", "status="}),
-                .disks = {{"filler"}},
-                .before
-                = [](FloppyDrive& drive) { QVERIFY(writeFile(drive.folder + "/filler", QByteArray(200000, 'f'))); }});
     }
 
     void floppyDisks()
@@ -234,38 +218,6 @@ private slots:
             // The root of the first floppy drive: the batch file keeps itself.
             QVERIFY(!readFile(drive.folder + "/reportdoc.bat").contains("Del \"reportdoc.bat\""));
         }
-    }
-
-    // A source on ext4 with 128-byte inodes, which keep whole seconds, rewritten in
-    // place at its head and tail while chunk 2 is written, its times put back as
-    // touch -r does: neither its length nor any of its times can tell.
-    void sourceRewrittenOnWholeSecondTimes()
-    {
-        Job job;
-        LoopDisk disk(job.tmp.filePath("ext4"), 16 << 20, {"mkfs.ext4", "-I", "128"});
-        QVERIFY2(!disk.device.isEmpty(), qPrintable(disk.error));
-        const QString folder = job.tmp.filePath("mnt");
-        QVERIFY(QDir().mkpath(folder));
-        const Mount mount(disk.device, folder, "ext4");
-        QVERIFY(mount.mounted);
-        job.source = folder + "/report.doc";
-        QVERIFY(writeFile(job.source, randomBytes(3000000)));
-        struct stat before;
-        QVERIFY(::stat(QFile::encodeName(job.source).constData(), &before) == 0 && before.st_mtim.tv_nsec == 0);
-        job.onEvent = [&](const QString& event) {
-            if (!event.endsWith("Processing reportdoc.2"))
-                return;
-            QFile file(job.source);
-            QVERIFY(file.open(QIODevice::ReadWrite) && file.write("head") == 4 && file.seek(3000000 - 4)
-                && file.write("tail") == 4);
-            file.close();
-            const timespec times[] {before.st_atim, before.st_mtim};
-            QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(job.source).constData(), times, 0) == 0);
-        };
-        QCOMPARE(job.run(), SplitOutcome::Failed);
-        QCOMPARE(job.events,
-            start(job.source, job.out) + processing(three)
-                + failure(job.source + " changed while it was being split."));
     }
 };
 
