@@ -13,6 +13,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 using namespace quarnix;
@@ -37,19 +38,17 @@ bool runTool(const QString& program, const QStringList& arguments, QString& erro
     return ran;
 }
 
-// An image of `bytes` with a fresh file system, on a loop device for as long as it
-// lives; detached again by the name it was given, so no other loop device is touched.
+// A 1,474,560-byte floppy disk image with a fresh ext2 file system, on a loop device
+// for as long as it lives; detached again by the name it was given, so no other loop
+// device is touched.
 struct LoopDisk {
     QString device, error; // "/dev/loop3"; empty, and why, when there is none
 
-    LoopDisk(const QString& image, qint64 bytes, const QStringList& mkfs)
+    explicit LoopDisk(const QString& image)
     {
         QFile file(image);
-        if (file.open(QIODevice::WriteOnly) && file.resize(bytes) && (file.close(), true)
-            && runTool(mkfs.first(),
-                mkfs.mid(1) << "-q"
-                            << "-F" << image,
-                error))
+        if (file.open(QIODevice::WriteOnly) && file.resize(1474560) && (file.close(), true)
+            && runTool("mkfs.ext2", {"-m", "0", "-q", "-F", image}, error))
             runTool("losetup", {"--find", "--show", image}, error, &device);
     }
     ~LoopDisk()
@@ -60,31 +59,12 @@ struct LoopDisk {
     Q_DISABLE_COPY(LoopDisk)
 };
 
-// `device` mounted on the folder `at` for as long as it lives.
-struct Mount {
-    const QByteArray folder;
-    const bool mounted;
-
-    Mount(const QString& device, const QString& at, const char* type)
-        : folder(QFile::encodeName(at))
-        , mounted(::mount(QFile::encodeName(device).constData(), folder.constData(), type, 0, nullptr) == 0)
-    {
-    }
-    ~Mount()
-    {
-        if (mounted)
-            ::umount2(folder.constData(), MNT_DETACH);
-    }
-    Q_DISABLE_COPY(Mount)
-};
-
-// A floppy drive: 1,474,560-byte ext2 disks, and the drive's device node fd0 in a
-// folder of the test, made afresh for the disk in the drive; the disk is mounted on
-// `folder`.
+// A floppy drive: its disks, and the drive's device node fd0 in a folder of the
+// test, made afresh for the disk in the drive; the disk is mounted on `folder`.
 struct FloppyDrive {
     const QString folder, node;
     std::vector<std::unique_ptr<LoopDisk>> disks;
-    std::optional<Mount> mount;
+    bool mounted = false;
 
     FloppyDrive(const QString& root, int count)
         : folder(root + "/A")
@@ -92,18 +72,25 @@ struct FloppyDrive {
     {
         QDir().mkpath(folder), QDir().mkpath(root + "/dev");
         for (int k = 1; k <= count; ++k)
-            disks.push_back(std::make_unique<LoopDisk>(
-                root + "/disk" + QString::number(k), 1474560, QStringList {"mkfs.ext2", "-m", "0"}));
+            disks.push_back(std::make_unique<LoopDisk>(root + "/disk" + QString::number(k)));
+    }
+    ~FloppyDrive() { unmount(); }
+    void unmount()
+    {
+        if (std::exchange(mounted, false))
+            ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
     }
     // Disk `number`, from 1, takes the place of the one in the drive.
     bool change(int number)
     {
         struct stat loop;
-        mount.reset();
-        ::unlink(QFile::encodeName(node).constData());
-        return ::stat(QFile::encodeName(disks.at(number - 1)->device).constData(), &loop) == 0
-            && ::mknod(QFile::encodeName(node).constData(), S_IFBLK | 0600, loop.st_rdev) == 0
-            && mount.emplace(node, folder, "ext2").mounted;
+        unmount();
+        const QByteArray fd0 = QFile::encodeName(node);
+        ::unlink(fd0.constData());
+        mounted = ::stat(QFile::encodeName(disks.at(number - 1)->device).constData(), &loop) == 0
+            && ::mknod(fd0.constData(), S_IFBLK | 0600, loop.st_rdev) == 0
+            && ::mount(fd0.constData(), QFile::encodeName(folder).constData(), "ext2", 0, nullptr) == 0;
+        return mounted;
     }
     // What the disk in the drive holds, its file system's own folder aside.
     QStringList files() const { return entriesOf(folder).filter(QRegularExpression("^(?!lost\\+found$)")); }
@@ -129,7 +116,7 @@ private slots:
     void initTestCase()
     {
         QTemporaryDir tmp;
-        const LoopDisk probe(tmp.filePath("probe"), 1474560, {"mkfs.ext2"});
+        const LoopDisk probe(tmp.filePath("probe"));
         if (probe.device.isEmpty())
             QSKIP(qPrintable("this machine gives the suite no loop device (root may): " + probe.error));
     }
@@ -156,7 +143,7 @@ private slots:
                 if (event.startsWith("[Enter"))
                     QVERIFY(drive.change(prompts + 1));
                 if (!unmountAt.isEmpty() && event.endsWith("Processing " + unmountAt))
-                    drive.mount.reset();
+                    drive.unmount();
             };
         };
         // A batch file from an earlier split on the second disk goes with the chunk it
@@ -169,7 +156,7 @@ private slots:
         // Nothing of the job may go into the bare mount folder.
         const Meanwhile unmountAtPrompt = [](FloppyDrive& drive, const QString& event, int) {
             if (event.startsWith("[Enter"))
-                drive.mount.reset();
+                drive.unmount();
         };
         row("disk unmounted at the prompt",
             {.events = one + notReady, .disks = {{"reportdoc.1"}}, .meanwhile = unmountAtPrompt});
@@ -206,7 +193,7 @@ private slots:
         QCOMPARE(job.events, expected);
 
         // Nothing lies in the bare mount folder; every chunk is whole on its disk.
-        drive.mount.reset();
+        drive.unmount();
         QCOMPARE(entriesOf(drive.folder), QStringList());
         for (int disk = 1; disk <= row.disks.size(); ++disk) {
             QVERIFY(drive.change(disk));
