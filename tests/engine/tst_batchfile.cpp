@@ -53,26 +53,25 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("safe");
-        for (const QString name : {"report.doc", "my report.doc", "100% sure.doc", "café.doc", "naïve résumé.doc",
-                 "a.gz", "data", "COM10.txt", "CONSOLE.doc", "LPT.doc", "nullify.txt", "(1) [a] {b}; c=d, e&f^g!h.doc",
-                 "ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ£ƒáíóúñÑªº¿¬½¼¡«»ßµ±÷°·²"})
+        // Near misses of device names; the names the split rows and engine_batchcmd use
+        // are safe there, and the code page's characters below.
+        for (const QString name : {"COM10.txt", "CONSOLE.doc", "LPT.doc", "nullify.txt"})
             QTest::newRow(qPrintable("safe " + name)) << name << true;
         // Wildcards and the characters Windows names cannot hold would reach other files.
         for (const QString name : {"a?b.doc", "a*b.doc", "a<b.doc", "a>b.doc", "a|b.doc", "a\"b.doc", "..\\a.doc",
                  "C:a.doc", "tab\t.doc", "new\nline.doc"})
             QTest::newRow(qPrintable("forbidden character " + name.toUtf8().toPercentEncoding())) << name << false;
         // Device names, as the name or as the chunk prefix ("NULx.ab" gives "NUL.ab.1").
-        for (const QString name : {"nul.txt", "CON", "con.tar.gz", "PRN.doc", "aux", "Com1.txt", "COM9", "LPT1.doc",
-                 "lpt9.txt", "COM0.doc", "LPT0", "COM¹.doc", "com²", "LPT³.txt", "lpt¹", "CONIN$", "conout$.log",
-                 "CLOCK$.x", "CON .txt", "NULx.ab", "CONx.ab", "LPT1x.ab"})
+        for (const QString name : {"nul.txt", "CON", "PRN.doc", "aux", "LPT1.doc", "lpt9.txt", "COM0.doc", "COM¹.doc",
+                 "com²", "LPT³.txt", "CONIN$", "conout$.log", "CLOCK$.x", "CON .txt", "NULx.ab"})
             QTest::newRow(qPrintable("device " + name)) << name << false;
         // Windows drops a trailing dot or blank and would name another file.
         QTest::newRow("trailing dot") << "report.doc." << false;
         QTest::newRow("trailing blank") << "report.doc " << false;
 #ifndef Q_OS_WIN // there the machine's own code page decides, as engine_batchcmd checks in three
-        // A byte that a US and a Western European machine read as different characters.
-        for (const QString name : {"reporø.doc", "Ø.doc", "×.doc", "®.doc", "©.doc", "¢.doc", "¥.doc", "ã.doc", "Á.doc",
-                 "õ.doc", "日本.doc", "cafe\u0301.doc"})
+        // A byte that a US and a Western European machine read as different characters
+        // (each one, codePageMeansTheSameToBothReaders), or none at all.
+        for (const QString name : {"Ø.doc", "日本.doc", "cafe\u0301.doc"})
             QTest::newRow(qPrintable("code page " + name)) << name << false;
 #endif
     }

@@ -290,13 +290,10 @@ private slots:
                     QVERIFY(QFile::remove(job.outFile("reportdoc.2")) && QDir().mkpath(job.outFile("reportdoc.2")));
                     job.events.clear();
                 }});
-        // The batch file's draft name would pass 255 bytes; so would a 253-byte name's batch file.
-        for (const int length : {246, 253}) {
-            const QString stem = QString(length - 4, 'n');
-            row(qPrintable(QString::number(length) + "-character name"),
-                {.events = failed(0, "The name " + stem + "doc.bat is too long for a file in {out}."),
-                    .name = stem + ".doc"});
-        }
+        // The batch file's draft name would pass 255 bytes.
+        row("246-character name",
+            {.events = failed(0, "The name " + QString(242, 'n') + "doc.bat is too long for a file in {out}."),
+                .name = QString(242, 'n') + ".doc"});
 #ifdef Q_OS_UNIX // QFile makes shortcuts on Windows, not symbolic links
         // A source that leads, through a link, to a file the job would replace is refused
         // before anything is written: replacing it would destroy the source.
