@@ -30,7 +30,7 @@ private slots:
         QTest::newRow("posix drop to the root") << destinationAfterDrop("/report.doc", posix) << "/";
         QTest::newRow("posix drop into a folder") << destinationAfterDrop("/a/b/r.doc", posix) << "/a/b";
         // The free space of a floppy's folder that is not there yet is its drive's.
-        QTest::newRow("windows drive spec") << driveSpecOf(R"(a:\data)", win) << "a:";
+        QTest::newRow("windows: the drive of a folder") << driveSpecOf(R"(a:\data)", win) << "a:";
         // Windows trims the blanks around a path, and only those.
         QTest::newRow("windows keeps a tab") << trimmedPath("\tC:\\r.doc", win) << "\tC:\\r.doc";
         QTest::newRow("no floppy device /dev/fd") << QString::number(isFloppyDevice("/dev/fd")) << "0";
