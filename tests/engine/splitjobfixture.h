@@ -90,6 +90,24 @@ inline QStringList failure(const QString& cause)
         {"status=Some error occured, during operation.", "pointer default", "Error", "details=" + cause, "status="});
 }
 
+inline bool mountTmpfsAt([[maybe_unused]] const QByteArray& folder, [[maybe_unused]] qint64 bytes)
+{
+#ifdef Q_OS_LINUX
+    const QByteArray options = "size=" + QByteArray::number(bytes);
+    return ::mount("tmpfs", folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) == 0;
+#else
+    return false;
+#endif
+}
+
+inline void unmount([[maybe_unused]] const QByteArray& folder)
+{
+#ifdef Q_OS_LINUX
+    if (!folder.isEmpty())
+        ::umount2(folder.constData(), MNT_DETACH);
+#endif
+}
+
 // A temporary folder for the source with the destination folder in it, and the main
 // window as the split job sees it, without widgets. Every call the job makes is one
 // line in `events`: "source=T", "destination=T", "status=T", "repaint status",
@@ -106,27 +124,16 @@ struct Job final : engine::SplitWindow {
     platform::MessageAnswer answer = platform::MessageAnswer::Yes;       // to the one question
     FakeVolumes volumes;
     QLocale locale = QLocale::c();
-    bool mounted = false;
+    QByteArray mounted;
 
     Job() { QDir().mkpath(out); }
-#ifdef Q_OS_LINUX
-    ~Job()
-    {
-        if (mounted)
-            ::umount2(QFile::encodeName(out).constData(), MNT_DETACH);
-    }
-#endif
+    ~Job() { unmount(mounted); }
     // A tmpfs of `bytes` at the destination, for a disk that really fills up; false
     // where the suite may not mount one (it needs root, as in CI) or off Linux.
-    bool mountTmpfs([[maybe_unused]] qint64 bytes)
+    bool mountTmpfs(qint64 bytes)
     {
-#ifdef Q_OS_LINUX
-        const QByteArray options = "size=" + QByteArray::number(bytes);
-        mounted
-            = ::mount("tmpfs", QFile::encodeName(out).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData())
-            == 0;
-#endif
-        return mounted;
+        mounted = mountTmpfsAt(QFile::encodeName(out), bytes) ? QFile::encodeName(out) : QByteArray();
+        return !mounted.isEmpty();
     }
     // Writes the source file and points the window at it.
     QByteArray makeSource(const QString& name, qint64 length)
@@ -140,18 +147,9 @@ struct Job final : engine::SplitWindow {
         bySize = count.isEmpty();
         (bySize ? size : number) = bySize ? megabytes : count;
     }
-    SplitOutcome run()
-    {
-        return run(volumes);
-    }
-    SplitOutcome run(const platform::Volumes& on)
-    {
-        return engine::SplitJob(*this, on, locale).run();
-    }
-    QString outFile(const QString& name) const
-    {
-        return QDir::toNativeSeparators(QDir(out).filePath(name));
-    }
+    SplitOutcome run() { return run(volumes); }
+    SplitOutcome run(const platform::Volumes& on) { return engine::SplitJob(*this, on, locale).run(); }
+    QString outFile(const QString& name) const { return QDir::toNativeSeparators(QDir(out).filePath(name)); }
     // `lines` with the job's own paths for "{source}", "{dest}" and "{out}".
     QStringList expanded(QStringList lines) const
     {
@@ -161,68 +159,26 @@ struct Job final : engine::SplitWindow {
             lines.replaceInStrings(key + QString("/"), path + separator).replaceInStrings(key, path);
         return lines;
     }
-    void record(const QString& event)
-    {
-        onEvent((events << event).last());
-    }
+    void record(const QString& event) { onEvent((events << event).last()); }
 
-    QString sourceText() const override
-    {
-        return source;
-    }
-    void setSourceText(const QString& text) override
-    {
-        record("source=" + (source = text));
-    }
-    QString destinationText() const override
-    {
-        return destination;
-    }
+    QString sourceText() const override { return source; }
+    void setSourceText(const QString& text) override { record("source=" + (source = text)); }
+    QString destinationText() const override { return destination; }
     // Like the real field, the text takes its kept form at once.
     void setDestinationText(const QString& text) override
     {
         record("destination=" + (destination = platform::applyDestinationRule(text, volumes.style)));
     }
-    QString numberText() const override
-    {
-        return number;
-    }
-    QString sizeText() const override
-    {
-        return size;
-    }
-    bool isSizeSelected() const override
-    {
-        return bySize;
-    }
-    void setStatus(const QString& text) override
-    {
-        record("status=" + text);
-    }
-    void repaintStatus() override
-    {
-        record("repaint status");
-    }
-    void repaintWindow() override
-    {
-        record("repaint window");
-    }
-    void setBusyPointer(bool on) override
-    {
-        record(on ? "pointer busy" : "pointer default");
-    }
-    void focusBrowseSource() override
-    {
-        record("focus source");
-    }
-    void focusBrowseDestination() override
-    {
-        record("focus destination");
-    }
-    void openFolderPicker() override
-    {
-        record("picker");
-    }
+    QString numberText() const override { return number; }
+    QString sizeText() const override { return size; }
+    bool isSizeSelected() const override { return bySize; }
+    void setStatus(const QString& text) override { record("status=" + text); }
+    void repaintStatus() override { record("repaint status"); }
+    void repaintWindow() override { record("repaint window"); }
+    void setBusyPointer(bool on) override { record(on ? "pointer busy" : "pointer default"); }
+    void focusBrowseSource() override { record("focus source"); }
+    void focusBrowseDestination() override { record("focus destination"); }
+    void openFolderPicker() override { record("picker"); }
     platform::MessageAnswer showMessage(const QString& title, const QString& text, platform::MessageIcon icon,
         platform::MessageButtons buttons, const QString& details) override
     {
