@@ -41,8 +41,8 @@ else()
     target_compile_definitions(engine_batchcmd PRIVATE QUARNIX_WINEPREFIX="${CMAKE_BINARY_DIR}/wineprefix")
 endif()
 
-# The split job on disks made of images on loop devices: floppies changed at the
-# prompts, and a source on whole-second timestamps. Needs root, as in CI; Linux's
+# The split job on floppy disks made of images on loop devices, changed at the
+# prompts. Needs root, as in CI; Linux's
 # loop devices and mounts are what it is about.
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     quarnix_add_test(engine_loopdisks SOURCES engine/tst_loopdisks.cpp engine/splitjobfixture.h

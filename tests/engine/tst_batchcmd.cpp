@@ -150,8 +150,6 @@ private slots:
             {"too many chunks for one line", {.size = "0.000001", .length = 3000}},
             // Damaged chunks are never joined, and no chunk is deleted.
             {"chunk 2 1,000 bytes short", {.damage = resize(2, 1310721 - 1000)}},
-            {"chunk 2 empty", {.damage = resize(2, 0)}},
-            {"chunk 2 missing", {.damage = remove(2)}},
             {"last chunk missing", {.damage = remove(3)}},
         };
         for (const Reader& reader : readers_) {

@@ -24,119 +24,54 @@ class BatchFileTest : public QObject {
 
     QTemporaryDir dir_;
 
-    // Written over a longer file of the same name, which must leave no tail.
-    QByteArray written(
-        const QString& prefix, qint64 length, qint64 chunkSize, const QString& name, bool deletesItself = true)
-    {
-        const QString path = dir_.filePath(prefix + ".bat");
-        if (!writeFile(path, QByteArray(100000, 'X')))
-            return "not written";
-        engine::writeBatchFile(path, {prefix, engine::planChunks(length, chunkSize).value(), name, deletesItself});
-        return readFile(path);
-    }
-
 private slots:
-    void bytes_data()
-    {
-        QTest::addColumn<QByteArray>("actual");
-        QTest::addColumn<QByteArray>("expected");
-        // Every chunk checked before the join, the join before anything is deleted.
-        const QByteArray three = "Pushd \"%~dp0\"\r\n"
-                                 "For %%F in (\"reportdoc.1\") Do If not \"%%~zF\"==\"3333334\" Goto End\r\n"
-                                 "For %%F in (\"reportdoc.2\") Do If not \"%%~zF\"==\"3333334\" Goto End\r\n"
-                                 "For %%F in (\"reportdoc.3\") Do If not \"%%~zF\"==\"3333332\" Goto End\r\n"
-                                 "Copy /b \"reportdoc.1\"+\"reportdoc.2\"+\"reportdoc.3\" \"report.doc\"\r\n"
-                                 "If errorlevel 1 Goto End\r\n"
-                                 "For %%F in (\"report.doc\") Do If not \"%%~zF\"==\"10000000\" Goto End\r\n"
-                                 "Del \"reportdoc.1\"\r\n"
-                                 "Del \"reportdoc.2\"\r\n"
-                                 "Del \"reportdoc.3\"\r\n"
-                                 "Del \"reportdoc.bat\"\r\n"
-                                 ":End\r\n";
-        QTest::newRow("10,000,000 bytes in 3") << written("reportdoc", 10000000, 3333333, "report.doc") << three;
-        QTest::newRow("in the root of the first floppy drive, no self-delete") << written("reportdoc", 10000000,
-            3333333, "report.doc", false) << QByteArray(three).replace("Del \"reportdoc.bat\"\r\n", "");
-        QTest::newRow("one chunk, spaces")
-            << written("my reportdoc", 5000, 5000, "my report.doc")
-            << QByteArray("Pushd \"%~dp0\"\r\n"
-                          "For %%F in (\"my reportdoc.1\") Do If not \"%%~zF\"==\"5000\" Goto End\r\n"
-                          "Copy /b \"my reportdoc.1\" \"my report.doc\"\r\n"
-                          "If errorlevel 1 Goto End\r\n"
-                          "For %%F in (\"my report.doc\") Do If not \"%%~zF\"==\"5000\" Goto End\r\n"
-                          "Del \"my reportdoc.1\"\r\n"
-                          "Del \"my reportdoc.bat\"\r\n"
-                          ":End\r\n");
-        // "%" is the one character that still means something inside quotes, and the
-        // accents go out in the byte both western code pages give them (é 0x82, ï 0x8B,
-        // in octal 202 and 213).
-        QTest::newRow("percent doubled, accents in the OEM code page")
-            << written("100% naïve résumédoc", 3, 1, "100% naïve résumé.doc")
-            << QByteArray(
-                   "Pushd \"%~dp0\"\r\n"
-                   "For %%F in (\"100%% na\213ve r\202sum\202doc.1\") Do If not \"%%~zF\"==\"2\" Goto End\r\n"
-                   "For %%F in (\"100%% na\213ve r\202sum\202doc.2\") Do If not \"%%~zF\"==\"1\" Goto End\r\n"
-                   "Copy /b \"100%% na\213ve r\202sum\202doc.1\"+\"100%% na\213ve r\202sum\202doc.2\" \"100%% na\213ve r\202sum\202.doc\"\r\n"
-                   "If errorlevel 1 Goto End\r\n"
-                   "For %%F in (\"100%% na\213ve r\202sum\202.doc\") Do If not \"%%~zF\"==\"3\" Goto End\r\n"
-                   "Del \"100%% na\213ve r\202sum\202doc.1\"\r\n"
-                   "Del \"100%% na\213ve r\202sum\202doc.2\"\r\n"
-                   "Del \"100%% na\213ve r\202sum\202doc.bat\"\r\n"
-                   ":End\r\n");
-    }
-
+    // Every chunk checked before the join, the join before anything is deleted. How
+    // names are quoted, and how long joins are spread over lines, engine_batchcmd
+    // checks with a real command interpreter.
+    // Written over a longer file of the same name, which must leave no tail.
     void bytes()
     {
-        QFETCH(QByteArray, actual);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(actual, expected);
-    }
-
-    // The interpreter refuses lines past 8,191 characters and goes on after them:
-    // a long join is spread over Copy lines that append, each one checked.
-    void longJoinFitsTheInterpreter()
-    {
-        const QStringList lines = QString::fromLatin1(written("reportdoc", 6000, 1, "report.doc")).split("\r\n");
-        QStringList joined;
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            QVERIFY(lines[i].size() <= 8191);
-            if (!lines[i].startsWith("Copy /b "))
-                continue;
-            QCOMPARE(lines[i + 1], "If errorlevel 1 Goto End");
-            QStringList names = lines[i].mid(8).split(' ');
-            QCOMPARE(names.takeLast(), "\"report.doc\"");
-            names = names.first().split('+');
-            QCOMPARE(names.takeFirst(), joined.isEmpty() ? "\"reportdoc.1\"" : "\"report.doc\"");
-            joined << (joined.isEmpty() ? QStringList {"\"reportdoc.1\""} : QStringList()) << names;
-        }
-        QCOMPARE(joined.size(), 3000);
-        for (int k = 0; k < joined.size(); ++k)
-            QCOMPARE(joined[k], "\"reportdoc." + QString::number(k + 1) + "\"");
+        const QString path = dir_.filePath("reportdoc.bat");
+        QVERIFY(writeFile(path, QByteArray(100000, 'X')));
+        engine::writeBatchFile(path, {"reportdoc", engine::planChunks(10000000, 3333333).value(), "report.doc"});
+        QCOMPARE(readFile(path),
+            QByteArray("Pushd \"%~dp0\"\r\n"
+                       "For %%F in (\"reportdoc.1\") Do If not \"%%~zF\"==\"3333334\" Goto End\r\n"
+                       "For %%F in (\"reportdoc.2\") Do If not \"%%~zF\"==\"3333334\" Goto End\r\n"
+                       "For %%F in (\"reportdoc.3\") Do If not \"%%~zF\"==\"3333332\" Goto End\r\n"
+                       "Copy /b \"reportdoc.1\"+\"reportdoc.2\"+\"reportdoc.3\" \"report.doc\"\r\n"
+                       "If errorlevel 1 Goto End\r\n"
+                       "For %%F in (\"report.doc\") Do If not \"%%~zF\"==\"10000000\" Goto End\r\n"
+                       "Del \"reportdoc.1\"\r\n"
+                       "Del \"reportdoc.2\"\r\n"
+                       "Del \"reportdoc.3\"\r\n"
+                       "Del \"reportdoc.bat\"\r\n"
+                       ":End\r\n"));
     }
 
     void names_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("safe");
-        for (const QString name : {"report.doc", "my report.doc", "100% sure.doc", "café.doc", "naïve résumé.doc",
-                 "a.gz", "data", "COM10.txt", "CONSOLE.doc", "LPT.doc", "nullify.txt", "(1) [a] {b}; c=d, e&f^g!h.doc",
-                 "ÇüéâäàåçêëèïîìÄÅÉæÆôöòûùÿÖÜ£ƒáíóúñÑªº¿¬½¼¡«»ßµ±÷°·²"})
+        // Near misses of device names; the names the split rows and engine_batchcmd use
+        // are safe there, and the code page's characters below.
+        for (const QString name : {"COM10.txt", "CONSOLE.doc", "LPT.doc", "nullify.txt"})
             QTest::newRow(qPrintable("safe " + name)) << name << true;
         // Wildcards and the characters Windows names cannot hold would reach other files.
         for (const QString name : {"a?b.doc", "a*b.doc", "a<b.doc", "a>b.doc", "a|b.doc", "a\"b.doc", "..\\a.doc",
                  "C:a.doc", "tab\t.doc", "new\nline.doc"})
             QTest::newRow(qPrintable("forbidden character " + name.toUtf8().toPercentEncoding())) << name << false;
         // Device names, as the name or as the chunk prefix ("NULx.ab" gives "NUL.ab.1").
-        for (const QString name : {"nul.txt", "CON", "con.tar.gz", "PRN.doc", "aux", "Com1.txt", "COM9", "LPT1.doc",
-                 "lpt9.txt", "COM0.doc", "LPT0", "COM¹.doc", "com²", "LPT³.txt", "lpt¹", "CONIN$", "conout$.log",
-                 "CLOCK$.x", "CON .txt", "NULx.ab", "CONx.ab", "LPT1x.ab"})
+        for (const QString name : {"nul.txt", "CON", "PRN.doc", "aux", "LPT1.doc", "lpt9.txt", "COM0.doc", "COM¹.doc",
+                 "com²", "LPT³.txt", "CONIN$", "conout$.log", "CLOCK$.x", "CON .txt", "NULx.ab"})
             QTest::newRow(qPrintable("device " + name)) << name << false;
         // Windows drops a trailing dot or blank and would name another file.
         QTest::newRow("trailing dot") << "report.doc." << false;
         QTest::newRow("trailing blank") << "report.doc " << false;
 #ifndef Q_OS_WIN // there the machine's own code page decides, as engine_batchcmd checks in three
-        // A byte that a US and a Western European machine read as different characters.
-        for (const QString name : {"reporø.doc", "Ø.doc", "×.doc", "®.doc", "©.doc", "¢.doc", "¥.doc", "ã.doc", "Á.doc",
-                 "õ.doc", "日本.doc", "cafe\u0301.doc"})
+        // A byte that a US and a Western European machine read as different characters
+        // (each one, codePageMeansTheSameToBothReaders), or none at all.
+        for (const QString name : {"Ø.doc", "日本.doc", "cafe\u0301.doc"})
             QTest::newRow(qPrintable("code page " + name)) << name << false;
 #endif
     }
@@ -167,9 +102,7 @@ private slots:
         const QString us = iconvTable("CP437"), western = iconvTable("CP850");
         QCOMPARE(us.size(), 128);
         QCOMPARE(western.size(), 128);
-        int shared = 0;
         for (int i = 0; i < 128; ++i) {
-            shared += us[i] == western[i];
             for (const QChar ch : {us[i], western[i]}) {
                 const auto encoded = platform::encodeForBatchFile(ch);
                 const bool same = us[i] == western[i];
@@ -177,11 +110,6 @@ private slots:
                     qPrintable(QStringLiteral("%1 at 0x%2").arg(ch).arg(0x80 + i, 0, 16)));
             }
         }
-        QCOMPARE(shared, 81);
-        for (char ascii = ' '; ascii < 0x7F; ++ascii)
-            QCOMPARE(platform::encodeForBatchFile(QString(QChar(ascii))), QByteArray(1, ascii));
-        for (char16_t control = 0x80; control < 0xA0; ++control)
-            QCOMPARE(platform::encodeForBatchFile(QString(QChar(control))), std::nullopt);
     }
 #endif
 

@@ -11,11 +11,6 @@ bool FakeVolumes::isFloppyDestination(const QString& destination) const
     return false;
 }
 
-bool FakeVolumes::isFirstFloppyRoot(const QString& destination) const
-{
-    return !firstFloppyRoot.isEmpty() && destination == firstFloppyRoot;
-}
-
 std::optional<qint64> FakeVolumes::freeSpace(const QString& destination) const
 {
     queries.append(destination);

@@ -15,13 +15,13 @@ namespace quarnix::testing {
 // Volumes for tests: folders listed in `floppies` count as floppy destinations, those
 // in `removables` as removable media, and free space comes from `freeSpaceScript`
 // (one entry a query; past its end the drive is not ready) or, without a script,
-// from `freeSpaceOf`.
+// from `freeSpaceOf`. None is the root of a first floppy drive.
 class FakeVolumes final : public platform::Volumes {
 public:
     platform::PathStyle pathStyle() const override { return style; }
     bool isFloppyDestination(const QString& destination) const override;
     QString remountFolder(const QString&) const override { return {}; }
-    bool isFirstFloppyRoot(const QString& destination) const override;
+    bool isFirstFloppyRoot(const QString&) const override { return false; }
     bool isRemovable(const QString& destination) const override
     {
         return removables.contains(destination) || isFloppyDestination(destination);
@@ -33,7 +33,6 @@ public:
     platform::PathStyle style = platform::nativePathStyle();
     QStringList floppies;
     QStringList removables;
-    QString firstFloppyRoot;
     mutable QList<std::optional<qint64>> freeSpaceScript;
     QHash<QString, qint64> freeSpaceOf;
     mutable QStringList queries;
