@@ -29,7 +29,16 @@ fi
 ln -sfn "$WINEPREFIX/floppy-disk" "$WINEPREFIX/dosdevices/a:"
 # The persistent server keeps wine's own processes, started here, for every suite.
 # One still left over from an earlier run of this prefix cannot be made persistent.
-wineserver --kill 2>/dev/null || true
-wineserver --wait
-wineserver --persistent </dev/null >>"$log" 2>&1
-wine cmd /c exit </dev/null >>"$log" 2>&1
+# The first program a new server runs starts wine's own services; once in many runs
+# they failed to come up, so a failed start gets one more server, and the log is
+# shown if that fails too.
+for try in 1 2; do
+    wineserver --kill 2>/dev/null || true
+    wineserver --wait
+    if wineserver --persistent </dev/null >>"$log" 2>&1 && wine cmd /c exit </dev/null >>"$log" 2>&1; then
+        exit 0
+    fi
+    echo "wine did not start in $WINEPREFIX (try $try):"
+    tail -n 20 "$log"
+done
+exit 1
