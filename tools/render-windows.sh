@@ -8,6 +8,9 @@ cmake --build build --target quarnix-screenshots
 for scale in 1 1.5 2 3; do
     suffix=""
     [[ "$scale" == 1 ]] || suffix="@${scale}x"
-    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale build/tools/quarnix-screenshots docs/images "$suffix"
+    # The picker's folders in a tmpfs at /mnt of the tool's own mount namespace: the
+    # same names on every run and machine, not a temporary folder's.
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale unshare --user --map-root-user --mount \
+        sh -c 'mount -t tmpfs samples /mnt && exec "$@"' sh build/tools/quarnix-screenshots docs/images "$suffix" /mnt
 done
 ls -l docs/images

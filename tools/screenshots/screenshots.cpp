@@ -1,8 +1,9 @@
 // Draws the four windows to PNG files, for the README and for looking at the
 // layouts beside their descriptions, each file's name ending in SUFFIX if given.
 // Runs on any Qt platform, offscreen included, at any scale factor, on the
-// machine's own services: the picker lists the machine's drives.
-//   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 quarnix-screenshots docs/images @2x
+// machine's own services: the picker lists the machine's drives, and opens on a small
+// tree made in SAMPLE-FOLDER (an empty folder), else in a temporary one.
+//   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 quarnix-screenshots docs/images @2x /mnt
 #include "platform/gui/services.h"
 #include "ui/folder/frmfolder.h"
 #include "ui/info/frmabout.h"
@@ -32,9 +33,9 @@ bool save(QWidget& window, const QDir& folder, const QString& name)
 }
 
 // A small tree for the folder list, which opens at the process's current folder.
-bool enterSampleTree(const QTemporaryDir& scratch)
+bool enterSampleTree(const QString& folder)
 {
-    QDir root(scratch.path());
+    QDir root(folder);
     const QString current = QStringLiteral("Projects/Video");
     for (const QString& sub : {QStringLiteral("Chunks"), QStringLiteral("Originals"), QStringLiteral("Transfer")}) {
         if (!root.mkpath(current + u'/' + sub))
@@ -48,16 +49,17 @@ bool enterSampleTree(const QTemporaryDir& scratch)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        QTextStream(stderr) << "usage: quarnix-screenshots OUTPUT-FOLDER [SUFFIX]\n";
+    if (argc < 2 || argc > 4) {
+        QTextStream(stderr) << "usage: quarnix-screenshots OUTPUT-FOLDER [SUFFIX [SAMPLE-FOLDER]]\n";
         return 2;
     }
-    if (argc == 3)
+    if (argc >= 3)
         suffix = QString::fromLocal8Bit(argv[2]);
     // Absolute, since the folder picker needs the current folder moved.
     const QDir out(QDir().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
     QTemporaryDir scratch;
-    if (!QDir().mkpath(out.path()) || !scratch.isValid() || !enterSampleTree(scratch))
+    const QString samples = argc == 4 ? QString::fromLocal8Bit(argv[3]) : scratch.path();
+    if (!QDir().mkpath(out.path()) || !scratch.isValid() || !enterSampleTree(samples))
         return 1;
 
     quarnix::platform::SystemServices system;
