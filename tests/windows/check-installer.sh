@@ -3,9 +3,9 @@
 # silent install puts the program, every DLL and plugin it loads and a Start-menu
 # entry in place; the installed program carries its version resource and opens its
 # main window, where a split made through the window and the system's open-file
-# dialog ends in "Done" (what its batch file does, engine_batchcmd checks); the
-# silent uninstall leaves nothing of it behind. The installer is made afresh from the
-# build folder first, as tools/windows/build.sh makes it.
+# dialog ends in "Done" with chunks that cmd joins again; the silent uninstall leaves
+# nothing of it behind. The installer is made afresh from the build folder first, as
+# tools/windows/build.sh makes it.
 #   check-installer.sh BUILD_FOLDER VERSION CPACK
 set -euo pipefail
 
@@ -77,6 +77,10 @@ wineserver --kill
 wineserver --wait
 chunks=$(cd "$work/files" && ls | tr '\n' ' ')
 [[ $chunks == "report.doc reportdoc.1 reportdoc.2 reportdoc.3 reportdoc.bat " ]] || fail "split into: $chunks"
+mv "$work/files/report.doc" "$work/report.doc"
+(cd "$work/files" && wine cmd /c reportdoc.bat >/dev/null 2>&1)
+[[ $(cd "$work/files" && ls) == report.doc ]] || fail "the batch file left: $(ls "$work/files")"
+cmp -s "$work/files/report.doc" "$work/report.doc" || fail "the chunks do not join into the source"
 
 # The uninstaller copies itself aside and runs from there; the server's end is its end.
 unset DISPLAY

@@ -101,4 +101,11 @@ reset
 expect "no disk" "$(split 'A:' none)" \
     "[Suggestion] [Enter next floppy] [Error] The free space of A: cannot be read: the drive is not ready. "
 expect "disk 1 after no disk" "$(files disk1)" "reportdoc.1 "
+
+# A disk without room for the first chunk, by the free space Windows reports for A::
+# nothing is written.
+reset
+head -c 400000 /dev/zero >"$work/disk1/filler"
+expect "full disk" "$(split 'A:')" "[Suggestion] [Lack of space] "
+expect "full disk, untouched" "$(files disk1)" "filler "
 echo "the disk-by-disk flow on drive A: holds"
