@@ -11,31 +11,13 @@ namespace {
 // File systems that hold no user files and only clutter the drive list.
 bool isSystemFileSystem(const QByteArray& type)
 {
+    // clang-format off
     static const QList<QByteArray> hidden = {
-        "proc",
-        "sysfs",
-        "devtmpfs",
-        "devpts",
-        "cgroup",
-        "cgroup2",
-        "securityfs",
-        "pstore",
-        "debugfs",
-        "tracefs",
-        "configfs",
-        "fusectl",
-        "mqueue",
-        "hugetlbfs",
-        "bpf",
-        "autofs",
-        "binfmt_misc",
-        "efivarfs",
-        "overlay",
-        "squashfs",
-        "nsfs",
-        "rpc_pipefs",
-        "ramfs",
+        "proc", "sysfs", "devtmpfs", "devpts", "cgroup", "cgroup2", "securityfs", "pstore",
+        "debugfs", "tracefs", "configfs", "fusectl", "mqueue", "hugetlbfs", "bpf", "autofs",
+        "binfmt_misc", "efivarfs", "overlay", "squashfs", "nsfs", "rpc_pipefs", "ramfs",
     };
+    // clang-format on
     return hidden.contains(type);
 }
 
