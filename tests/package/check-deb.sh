@@ -30,17 +30,10 @@ deb="$scratch/out/quarnix_${version}_$(dpkg --print-architecture).deb"
 [[ -f "$deb" ]] || { ls "$scratch/out"; echo "FAIL: no $(basename "$deb")"; exit 1; }
 echo "built $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
-echo "== control fields"
-field() { dpkg-deb -f "$deb" "$1"; }
-expect Package quarnix "$(field Package)"
-expect Version "$version" "$(field Version)"
-expect Section utils "$(field Section)"
-expect Priority optional "$(field Priority)"
-expect Maintainer "The Quarnix developers <quarnix@example.org>" "$(field Maintainer)"
-expect Homepage https://quarnix.example.org "$(field Homepage)"
-expect "Description's first line" "cut a file into numbered pieces that a batch file joins again" \
-    "$(field Description | head -n 1)"
-depends=$(field Depends)
+echo "== dependencies"
+# The fields cpack writes from the project are what the build says; lintian checks
+# that those Debian asks for are there.
+depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # The Qt libraries come from dpkg-shlibdeps, each with the version the program
 # needs at the least; the font is named by the package.
@@ -70,10 +63,6 @@ fi
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 share="$root/usr/share"
-for size in 16 32 48; do
-    [[ "$(file -b "$share/icons/hicolor/${size}x${size}/apps/quarnix.png")" == "PNG image data, $size x $size,"* ]] \
-        || fail "the ${size}x${size} icon is not a $size-pixel PNG"
-done
 
 echo "== desktop entry and metadata"
 desktop="$share/applications/quarnix.desktop"
