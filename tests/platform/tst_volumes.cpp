@@ -156,17 +156,6 @@ private slots:
     }
 #endif
 
-    // This machine's own mount table: a folder that is not there lies on no volume,
-    // and one that is lies on a ready one.
-    void systemMountTable()
-    {
-        const SystemMountTable mounts;
-        QCOMPARE(mounts.volumeOf(at("not there")), std::nullopt);
-        const auto volume = mounts.volumeOf(tmp_.path());
-        QVERIFY(volume && volume->ready && volume->bytesAvailable > 0);
-        QVERIFY(tmp_.path().startsWith(volume->rootPath));
-    }
-
     // A flush that cannot happen says why. Windows flushes files, not folders: there a
     // file open for reading only cannot be flushed.
     void flushGivesTheSystemsReason()

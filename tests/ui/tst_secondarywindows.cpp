@@ -236,22 +236,6 @@ private slots:
         }
     }
 
-    // Declining the floppy warning sends the user to the picker, without an owner,
-    // before anything is written.
-    void declinedFloppyWarningOpensAnUnownedPicker()
-    {
-        Tree f;
-        f.fakes.volumes.floppies = {f.path("alpha")};
-        f.fakes.messages.answers = {quarnix::platform::MessageAnswer::No};
-        f.main.setDestinationText(f.path("alpha"));
-        f.click("cmdSplit");
-        QCOMPARE(f.messages().size(), 1);
-        QVERIFY(f.messages()[0].startsWith(u"Suggestion|"));
-        QVERIFY(f.picker() && f.picker()->isVisible());
-        QCOMPARE(f.picker()->parentWidget(), nullptr);
-        QCOMPARE(QDir(f.path("alpha")).entryList(QDir::Files), QStringList());
-    }
-
     // Help, About and the picker exist once each whoever opens them.
     void eachWindowOnce()
     {
