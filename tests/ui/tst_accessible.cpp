@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace quarnix::testing;
@@ -39,9 +40,14 @@ struct Walk {
         const QString what = object->objectName() + u' ' + QString::number(int(child->role()), 16);
         const QString name = child->text(QAccessible::Name);
         const auto* label = qobject_cast<const QLabel*>(child->object());
-        // A separator is one of the decorative lines, which need no name.
+        // A separator is one of the decorative lines, which need no name; a button
+        // named by punctuation alone, such as a browse button's "...", tells a
+        // listener nothing (the root folder's "/" is its real name).
         const bool separator = child->role() == QAccessible::Separator;
-        if (separator ? !object->objectName().startsWith(u"Line") : name.trimmed().isEmpty())
+        const bool unnamed = child->role() == QAccessible::Button
+            ? std::ranges::none_of(name, [](QChar c) { return c.isLetterOrNumber(); })
+            : name.trimmed().isEmpty();
+        if (separator ? !object->objectName().startsWith(u"Line") : unnamed)
             faults << what + (separator ? u" reads as a line"_s : u" unnamed"_s);
         if (label && !label->text().isEmpty() && name != label->text())
             faults << what + u" reads \""_s + name + u"\", not its text"_s;
