@@ -145,6 +145,8 @@ private slots:
         QFETCH(bool, centred);
         FourWindows f;
         QWidget* shown = f.open(window);
+        // A fixed size, and the title bar's close button.
+        QVERIFY(shown->minimumSize() == shown->maximumSize() && shown->windowFlags() & Qt::WindowCloseButtonHint);
         if (centred)
             QCOMPARE(shown->frameGeometry().center(), shown->screen()->availableGeometry().center());
         else
@@ -236,13 +238,17 @@ private slots:
         }
     }
 
-    // Help, About and the picker exist once each whoever opens them.
+    // Help, About and the picker exist once each whoever opens them; opened again
+    // when minimised, each comes back.
     void eachWindowOnce()
     {
         Tree f;
         for (int twice = 0; twice < 2; ++twice) {
-            for (Window window : {Window::Help, Window::About, Window::Picker, Window::UnownedPicker})
-                f.open(window);
+            for (Window window : {Window::Help, Window::About, Window::Picker, Window::UnownedPicker}) {
+                QWidget* shown = f.open(window);
+                QVERIFY(!shown->isMinimized());
+                shown->showMinimized();
+            }
         }
         QCOMPARE(QList<qsizetype>({instances<frmHelp>(), instances<frmAbout>(), instances<frmFolder>()}),
             QList<qsizetype>({1, 1, 1}));
