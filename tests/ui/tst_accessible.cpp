@@ -222,10 +222,11 @@ private slots:
     {
         QFETCH(Greyed, row);
         const QPalette before = QApplication::palette();
-        if (row.scheme.resolveMask() != 0)
-            QApplication::setPalette(row.scheme);
         FourWindows f;
         QWidget* window = f.open(row.window);
+        // A scheme chosen while the program runs, as the user switches to a dark one.
+        if (row.scheme.resolveMask() != 0)
+            QApplication::setPalette(row.scheme);
         row.show(f);
         auto* label = child<QLabel>(window, row.label);
         QVERIFY(label->isVisible() && !label->isEnabled());
