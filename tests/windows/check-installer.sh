@@ -36,7 +36,8 @@ installed=$(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | tr
 
 # The version resource, as Windows shows it in the file's properties.
 resource=$(x86_64-w64-mingw32-windres -i "$folder/quarnix.exe" -O rc)
-# Its numbers come from the project's version; the rest is written out in the .rc file.
+# The version comes from the project's; the product name shows the string table is
+# there. The other lines stand in the .rc file as they are.
 for line in 'FILEVERSION 2, 0, 0, 0' 'VALUE "FileVersion", "2.00"' 'VALUE "ProductName", "Quarnix"'; do
     grep -qF "$line" <<<"$resource" || fail "version resource without: $line"
 done
